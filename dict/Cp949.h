@@ -1,0 +1,18 @@
+// Conversion between the program's code page 949 byte strings and UTF-8, through the C
+// library's iconv ("CP949", the full Unified Hangul Code). The one place where text
+// changes encoding: the control backends, the headless driver and the compiler use it.
+#pragma once
+#include <string>
+#include <string_view>
+
+// UTF-8 to code page 949 for text typed by the user: every character that code page 949
+// cannot hold (and every malformed UTF-8 sequence) becomes one "?".
+std::string Utf8ToCp949(std::string_view utf8);
+
+// UTF-8 to code page 949 for dictionary sources: false, with the byte offset of the
+// first character that cannot be converted in *badOffset, when any cannot.
+bool TryUtf8ToCp949(std::string_view utf8, std::string* cp949, std::size_t* badOffset);
+
+// Code page 949 to UTF-8: every byte sequence that is not valid code page 949 becomes
+// U+FFFD.
+std::string Cp949ToUtf8(std::string_view cp949);

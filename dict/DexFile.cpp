@@ -1,0 +1,95 @@
+#include "dict/DexFile.h"
+
+#include <fcntl.h>
+#include <setjmp.h>
+#include <signal.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "dict/MissingDictionary.h"
+
+namespace {
+
+// A file shortened while it is mapped raises SIGBUS on the pages past its new end.
+// Copies from the mapping run under this guard and turn that fault into zero bytes.
+thread_local sigjmp_buf* t_copyGuard = nullptr;
+
+void OnBusError(int signal) {
+  if (t_copyGuard) siglongjmp(*t_copyGuard, 1);
+  ::signal(signal, SIG_DFL);
+  ::raise(signal);
+}
+
+void InstallBusErrorGuard() {
+  static const bool installed = [] {
+    struct sigaction action {};
+    action.sa_handler = OnBusError;
+    action.sa_flags = SA_NODEFER;  // leaving the handler by longjmp must not keep it blocked
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGBUS, &action, nullptr);
+    return true;
+  }();
+  (void)installed;
+}
+
+void GuardedCopy(void* to, const void* from, std::size_t size) {
+  sigjmp_buf guard;
+  if (sigsetjmp(guard, 0) == 0) {
+    t_copyGuard = &guard;
+    std::memcpy(to, from, size);
+  } else {
+    std::memset(to, 0, size);
+  }
+  t_copyGuard = nullptr;
+}
+
+}  // namespace
+
+CDexFile::CDexFile(const char* fileName) {
+  int fd = ::open(fileName, O_RDONLY | O_CLOEXEC);
+  if (fd < 0) EndForMissingDictionary(fileName);
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    EndForMissingDictionary(fileName);
+  }
+  m_nSize = static_cast<long>(info.st_size);
+  if (m_nSize > 0) {
+    void* map = ::mmap(nullptr, static_cast<std::size_t>(m_nSize), PROT_READ, MAP_PRIVATE, fd, 0);
+    if (map == MAP_FAILED) {
+      ::close(fd);
+      EndForMissingDictionary(fileName);
+    }
+    m_pData = static_cast<const unsigned char*>(map);
+    InstallBusErrorGuard();
+  }
+  ::close(fd);
+}
+
+CDexFile::~CDexFile() {
+  if (m_pData) ::munmap(const_cast<unsigned char*>(m_pData), static_cast<std::size_t>(m_nSize));
+}
+
+void CDexFile::Seek(long offset) { m_nPosition = offset < 0 ? 0 : offset; }
+
+void CDexFile::SeekToEnd() { m_nPosition = m_nSize; }
+
+long CDexFile::Tell() const { return m_nPosition; }
+
+std::size_t CDexFile::Read(void* buffer, std::size_t size) {
+  std::size_t available = 0;
+  if (m_nPosition < m_nSize) available = static_cast<std::size_t>(m_nSize - m_nPosition);
+  std::size_t copied = size < available ? size : available;
+  if (copied > 0) GuardedCopy(buffer, m_pData + m_nPosition, copied);
+  if (copied < size) std::memset(static_cast<unsigned char*>(buffer) + copied, 0, size - copied);
+  m_nPosition += static_cast<long>(copied);
+  return copied;
+}
+
+void CDexFile::ReadRecord(long index, std::size_t recordSize, unsigned char* buffer) {
+  Seek(index * static_cast<long>(recordSize));
+  Read(buffer, recordSize);
+}

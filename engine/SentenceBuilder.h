@@ -1,0 +1,34 @@
+// The sentence builder: holds the committed steps of a composition, recognises when
+// they form a complete sentence (regrouping them by the phrase rules and looking the
+// keys up among the sentence patterns), renders the sentence pair, and tells which keys
+// can continue an unfinished phrase. Owned by the dialog; reads the dictionaries of the
+// direction in m_bKoreanSource afresh on every call.
+#pragma once
+#include <string>
+
+#include "dict/Capacities.h"
+#include "engine/StepRecord.h"
+
+class CSentenceBuilder {
+ public:
+  CSentenceBuilder() = default;
+  virtual ~CSentenceBuilder() = default;
+
+  // True when m_steps[0..m_nLast] form a complete sentence; then m_strSentence and
+  // m_strTranslation hold the rendered pair. Always rebuilds m_work and may lower m_nLast.
+  bool CheckSentence();
+
+  // Keys that may continue the phrase whose trailing keys are strTail, after the keys
+  // strHead: a list that begins with "," (",a,b,"), "," when there are none.
+  std::string GetContinuationKeys(std::string strTail, std::string strHead);
+
+  int m_nLast = 0;
+  unsigned char m_bKoreanSource = 1;
+  std::string m_strSentence;
+  std::string m_strTranslation;
+  StepRecord m_steps[kMaxSteps];
+  StepRecord m_work[kMaxSteps];
+
+ private:
+  int FindRun(std::string list, std::string run);
+};
