@@ -28,7 +28,11 @@ class CParticleCorrector {
   static std::string LeftChars(const std::string& str, int nChars);
 
   // Range lookup of strKey among records nLo..nHi (nHi = -1: the last record) of the
-  // open particle file; see the implementation for the three results. Returns first.
+  // open particle file. Stores the first index whose pattern begins with strKey, the
+  // last whose pattern equals it (-1 if none) and the last whose pattern begins with
+  // it; returns the first, or -1 (all three -1) when no pattern begins with strKey.
+  // The range is clamped to the records of the file; without an open file it finds
+  // nothing.
   int FindRange(int nLo, int nHi, const std::string& strKey, int* pFirst, int* pLastExact,
                 int* pLastPrefix);
 
@@ -37,5 +41,21 @@ class CParticleCorrector {
   CDexFile* m_fpParticles = nullptr;  // open only while Correct runs
 
  private:
+  friend class ParticleCorrectorPeer;  // the unit tests drive ResolveOverlaps directly
+
+  // Decides which entries of the table are applied where matches overlap (the longer
+  // wins) and compacts the table to them, keeping their order.
   void ResolveOverlaps();
+
+  // One probe: reads record nIndex and compares strKey with its pattern, cut to
+  // nKeyChars characters or whole. Negative, zero or positive as strKey sorts before,
+  // equal to or after the pattern.
+  int CompareWithRecord(int nIndex, const std::string& strKey, int nKeyChars, bool bWhole);
+
+  // Adds a match for every record nFirst..nLast; a full table keeps overwriting its
+  // last entry.
+  void AddMatches(const std::string& strText, int nStart, int nChars, int nFirst, int nLast);
+
+  // Replaces, entry by entry, the first occurrence of each entry's text in strText.
+  void ApplyMatches(std::string& strText) const;
 };
