@@ -14,12 +14,11 @@ std::string PlainField(const unsigned char* record, std::size_t offset, std::siz
 std::string ScrambledField(const unsigned char* record, std::size_t offset, std::size_t width) {
   const RecordKeyBytes& key = RecordKey();
   const unsigned char* field = record + offset;
-  std::string text;
-  for (std::size_t i = 0; i < width; ++i) {
-    unsigned char plain = field[i] ^ key[i % kRecordKeyLength];
-    if (plain == 0) break;
-    text.push_back(static_cast<char>(plain));
-  }
+  std::size_t length = 0;
+  while (length < width && field[length] != key[length % kRecordKeyLength]) ++length;
+  std::string text(length, '\0');
+  for (std::size_t i = 0; i < length; ++i)
+    text[i] = static_cast<char>(field[i] ^ key[i % kRecordKeyLength]);
   return text;
 }
 

@@ -5,6 +5,7 @@
 // direction in m_bKoreanSource afresh on every call.
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "dict/Capacities.h"
 #include "engine/StepRecord.h"
@@ -30,5 +31,16 @@ class CSentenceBuilder {
   StepRecord m_work[kMaxSteps];
 
  private:
-  int FindRun(std::string list, std::string run);
+  // 1-based item position of the first place where run's items occur in list, 0 when
+  // they never do or when either is empty (both are comma lists).
+  static int FindRun(std::string_view list, std::string_view run);
+
+  // The comma list of the working chain's keys; a typed word stands as "-" + phrase.
+  void BuildKeyList(std::string& keyList) const;
+  // Collapses every run of keys that a phrase rule names, rule by rule in file order.
+  void ApplyPhraseRules(std::string& keyList);
+  // Moves the records after a merged run m_work[start..last] down behind start.
+  void CloseGap(int start, int last);
+  // Looks the key list up among the sentence patterns; renders the pair when found.
+  bool MatchSentence(const std::string& keyList);
 };

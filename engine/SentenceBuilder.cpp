@@ -1,0 +1,282 @@
+#include "engine/SentenceBuilder.h"
+
+#include <utility>
+#include <vector>
+
+#include "dict/DexFile.h"
+#include "dict/Fields.h"
+#include "dict/RecordLayout.h"
+#include "engine/CommaList.h"
+#include "engine/KeyRun.h"
+#include "engine/PhraseJoin.h"
+#include "engine/TemplateFill.h"
+
+namespace {
+
+// The three ";"-ended fields of a phrase rule's text. A field whose ";" is missing
+// reads as empty: without a second ";" the template and the result key are empty,
+// without a third the result key is.
+struct RuleText {
+  std::string_view pattern;  // keys separated by ",", without a final ","
+  std::string_view templ;
+  std::string_view resultKey;
+};
+
+RuleText SplitRule(std::string_view text) {
+  RuleText rule;
+  std::size_t first = text.find(';');
+  if (first == std::string_view::npos) return rule;
+  rule.pattern = text.substr(0, first);
+  std::string_view rest = text.substr(first + 1);
+  std::size_t second = rest.find(';');
+  if (second == std::string_view::npos) return rule;
+  rule.templ = rest.substr(0, second);
+  rest = rest.substr(second + 1);
+  std::size_t third = rest.find(';');
+  if (third != std::string_view::npos) rule.resultKey = rest.substr(0, third);
+  return rule;
+}
+
+// A phrase rule's record, read once; its text descrambled as far as it is needed.
+// Every rule is read on every call but few are used, and most patterns are short: a
+// prefix of the field descrambles to a prefix of the text, so the pattern comes from
+// a short prefix first and the whole text is descrambled only for a rule in use.
+class CStoredRule {
+ public:
+  CStoredRule(CDexFile& file, int index) { file.ReadRecord(index, kRuleRecordSize, m_bytes); }
+
+  // The text before the first ";" ("" when the text holds no ";").
+  std::string Pattern() const {
+    std::string prefix = ScrambledField(m_bytes, kRuleTextOffset, kShortPrefixWidth);
+    std::size_t semicolon = prefix.find(';');
+    if (semicolon != std::string::npos) return prefix.substr(0, semicolon);
+    if (prefix.size() < kShortPrefixWidth) return "";  // the text ended without a ";"
+    return std::string(SplitRule(Text()).pattern);
+  }
+
+  std::string Text() const { return ScrambledField(m_bytes, kRuleTextOffset, kRuleTextWidth); }
+
+ private:
+  // Short enough for the text to stay within the string's own storage.
+  static constexpr std::size_t kShortPrefixWidth = 15;
+  unsigned char m_bytes[kRuleRecordSize];
+};
+
+bool IsFreeInputKey(const std::string& key) { return key == "zz" || key == "mz"; }
+
+// The first n items of a comma list, each with its "," (all of them when there are
+// fewer); text after the last "," is never taken. FirstItems without the copy.
+std::string_view FirstItemsView(std::string_view list, int n) {
+  std::size_t end = 0;
+  for (int taken = 0; taken < n; ++taken) {
+    std::size_t comma = list.find(',', end);
+    if (comma == std::string_view::npos) break;
+    end = comma + 1;
+  }
+  return list.substr(0, end);
+}
+
+}  // namespace
+
+int CSentenceBuilder::FindRun(std::string_view list, std::string_view run) {
+  return FindKeyRun(list, run);
+}
+
+void CSentenceBuilder::BuildKeyList(std::string& keyList) const {
+  keyList.clear();
+  // The chain runs 0, 1, 2, ... in array order; the walk still stops after
+  // kMaxSteps records and at any link outside the records.
+  int i = 0;
+  for (int walked = 0; walked < kMaxSteps; ++walked) {
+    const StepRecord& step = m_work[i];
+    if (IsFreeInputKey(step.strKey)) {
+      keyList += '-';
+      keyList += step.strPhrase;
+    } else {
+      keyList += step.strKey;
+    }
+    keyList += ',';
+    if (step.nNext < 0 || step.nNext >= kChainEnd) break;
+    i = step.nNext;
+  }
+}
+
+bool CSentenceBuilder::CheckSentence() {
+  // The caller keeps m_nLast within the records; a larger value is taken as the last
+  // record so that nothing outside them is touched.
+  if (m_nLast > kMaxSteps - 1) m_nLast = kMaxSteps - 1;
+  for (int i = 0; i <= m_nLast; ++i) {
+    StepRecord& work = m_work[i];
+    const StepRecord& step = m_steps[i];
+    work.strPhrase = step.strPhrase;
+    work.strKey = step.strKey;
+    work.strTranslation = step.strTranslation;
+    work.nPrev = step.nPrev;
+    work.nNext = step.nNext;
+    work.strGroup.clear();
+  }
+  std::string keyList;
+  BuildKeyList(keyList);
+  ApplyPhraseRules(keyList);
+  return MatchSentence(keyList);
+}
+
+void CSentenceBuilder::ApplyPhraseRules(std::string& keyList) {
+  CDexFile file(m_bKoreanSource ? kGuKor : kGuEng);
+  const int count = FileLength(file) / static_cast<int>(kRuleRecordSize);
+  std::string pattern;  // the rule's pattern with its final ","
+  for (int k = 0; k < count; ++k) {
+    // A rule is applied until it no longer matches. A one-item rule does not shorten
+    // the chain, and one whose merge gives back its own key (result key equal to its
+    // item, or a typed-word marker over the same word) would match at the same place
+    // for ever; so after a one-item merge the rule only looks at places before it.
+    // For every other one-item rule this changes nothing: the merged key no longer
+    // matches and no later place matched before. Each rule thus ends after at most
+    // kMaxSteps merges.
+    int limit = kMaxSteps;
+    for (;;) {
+      CStoredRule record(file, k);
+      pattern = record.Pattern();
+      pattern.push_back(',');
+      if (FindRun(keyList, pattern) == 0) break;
+      const int start = FindLastKeyRun(keyList, pattern, limit);
+      if (start < 0) break;
+      const int items = CountItems(pattern);
+      const int last = start + items - 1;
+      // Only a "," inside a typed word or key makes the key list longer than the chain;
+      // a run that does not lie within the records is not merged.
+      if (last > m_nLast) break;
+
+      // The template is filled before any record moves, so its references see the
+      // run's records as they stand.
+      const std::string text = record.Text();
+      const RuleText rule = SplitRule(text);
+      std::string joined = JoinPhrases(m_work, start, last);
+      std::string translation = FillTemplate(rule.templ, m_work, start);
+      StepRecord& merged = m_work[start];
+      merged.strPhrase = std::move(joined);
+      merged.strTranslation = std::move(translation);
+      merged.strKey.assign(rule.resultKey);
+      merged.strGroup = pattern;
+      if (last != start)
+        CloseGap(start, last);
+      else
+        limit = start;
+      BuildKeyList(keyList);
+    }
+  }
+}
+
+void CSentenceBuilder::CloseGap(int start, int last) {
+  m_nLast = start;
+  if (m_work[last].nNext >= kChainEnd) {
+    m_work[start].nNext = kChainEnd;
+    return;
+  }
+  // Records above the new end keep their old contents (a template may still name
+  // them), so they are copied down, not moved.
+  for (int d = start + 1, s = last + 1; s < kMaxSteps; ++d, ++s) {
+    StepRecord& to = m_work[d];
+    const StepRecord& from = m_work[s];
+    to.strPhrase = from.strPhrase;
+    to.strKey = from.strKey;
+    to.strTranslation = from.strTranslation;
+    to.strGroup = from.strGroup;
+    to.nPrev = d - 1;
+    to.nNext = d + 1;
+    ++m_nLast;
+    if (from.nNext >= kChainEnd) break;
+  }
+  m_work[m_nLast].nNext = kChainEnd;
+}
+
+bool CSentenceBuilder::MatchSentence(const std::string& keyList) {
+  CDexFile file(m_bKoreanSource ? kChangeKor : kChangeEng);
+  const int count = FileLength(file) / static_cast<int>(kPatternRecordSize);
+  // Compared as a zero-terminated text, like the stored key lists.
+  std::string searchKey = "," + keyList;
+  searchKey.resize(searchKey.find('\0') == std::string::npos ? searchKey.size()
+                                                             : searchKey.find('\0'));
+  // A stored key list holds at most width - 1 bytes, so a longer search key is in no
+  // record: the sentence is incomplete.
+  if (searchKey.size() > kPatKeyListWidth - 1) return false;
+
+  unsigned char record[kPatternRecordSize];
+  int lo = 0;
+  int hi = count - 1;
+  while (lo <= hi) {
+    const int mid = (lo + hi) / 2;
+    file.ReadRecord(mid, kPatternRecordSize, record);
+    const int order = searchKey.compare(PlainField(record, kPatKeyListOffset, kPatKeyListWidth));
+    if (order < 0) {
+      hi = mid - 1;
+    } else if (order > 0) {
+      lo = mid + 1;
+    } else {
+      std::string templ = ScrambledField(record, kPatTemplateOffset, kPatTemplateWidth);
+      m_strSentence = JoinPhrases(m_work, 0, m_nLast);
+      m_strTranslation = FillTemplate(templ, m_work, 0);
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string CSentenceBuilder::GetContinuationKeys(std::string strTail, std::string strHead) {
+  // Stage 1: the rules whose pattern begins with the tail's items and goes on; each
+  // gives the pair (next key, result key), kept once in the order found.
+  std::string pairList = ",";
+  std::vector<std::pair<std::string, std::string>> pairs;
+  {
+    CDexFile file(m_bKoreanSource ? kGuKor : kGuEng);
+    const int count = FileLength(file) / static_cast<int>(kRuleRecordSize);
+    // The first items of pattern + "," equal the tail exactly when the pattern begins
+    // with the tail and the tail ends its last item with ","; a pattern that begins
+    // with the tail is longer than it, so the rule is not yet complete. An empty tail
+    // (never passed by the list builder) matches no rule.
+    const bool tailEndsItem = !strTail.empty() && strTail.back() == ',';
+    std::string entry;
+    for (int r = 0; r < count && tailEndsItem; ++r) {
+      CStoredRule record(file, r);
+      if (!record.Pattern().starts_with(strTail)) continue;
+      const std::string text = record.Text();
+      const RuleText rule = SplitRule(text);
+      std::string_view next = rule.pattern.substr(strTail.size());
+      next = next.substr(0, next.find(','));
+      entry.assign(",").append(next).append(";").append(rule.resultKey).append(",");
+      if (pairList.find(entry) != std::string::npos) continue;
+      pairList.append(entry, 1);
+      pairs.emplace_back(next, rule.resultKey);
+    }
+  }
+
+  // Stage 2: a next key is offered when some sentence pattern begins with the head's
+  // items followed by the rule's result key.
+  std::string output = ",";
+  CDexFile file(m_bKoreanSource ? kChangeKor : kChangeEng);
+  const int count = FileLength(file) / static_cast<int>(kPatternRecordSize);
+  unsigned char record[kPatternRecordSize];
+  for (const auto& [next, resultKey] : pairs) {
+    const std::string start = strHead + resultKey + ",";
+    const int items = CountItems(start);
+    bool accepted = false;
+    int lo = 0;
+    int hi = count - 1;
+    while (lo <= hi && !accepted) {
+      const int mid = (lo + hi) / 2;
+      file.ReadRecord(mid, kPatternRecordSize, record);
+      std::string keys = PlainField(record, kPatKeyListOffset, kPatKeyListWidth);
+      std::string_view rest = keys;
+      if (!rest.empty()) rest.remove_prefix(1);  // the leading ","
+      const int order = FirstItemsView(rest, items).compare(start);
+      if (order > 0)
+        hi = mid - 1;
+      else if (order < 0)
+        lo = mid + 1;
+      else
+        accepted = true;
+    }
+    if (accepted && output.find("," + next + ",") == std::string::npos) output += next + ",";
+  }
+  return output;
+}

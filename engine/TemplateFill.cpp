@@ -1,0 +1,47 @@
+#include "engine/TemplateFill.h"
+
+namespace {
+constexpr long long kNumberCeiling = 1'000'000'000'000LL;
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+}  // namespace
+
+long long ReferenceNumber(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  long long value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+    if (value < kNumberCeiling) value = value * 10 + (text[i] - '0');
+  if (value > kNumberCeiling) value = kNumberCeiling;
+  return negative ? -value : value;
+}
+
+std::string FillTemplate(std::string_view templ, std::span<const StepRecord> records, int base) {
+  // Replacing the first "@" pair and searching again from the beginning would expand a
+  // translation that itself holds "@" again and again, without end. Going on after the
+  // inserted text gives the same result for every translation without "@", and ends.
+  std::string filled;
+  std::size_t from = 0;
+  for (;;) {
+    std::size_t open = templ.find('@', from);
+    if (open == std::string_view::npos) break;
+    filled.append(templ.substr(from, open - from));
+    std::size_t close = templ.find('@', open + 1);
+    std::string_view number;
+    if (close == std::string_view::npos) {
+      from = open + 1;  // a lone "@": no number, the rest is the tail
+    } else {
+      number = templ.substr(open + 1, close - open - 1);
+      from = close + 1;
+    }
+    long long index = base + ReferenceNumber(number);
+    if (index >= 0 && index < static_cast<long long>(records.size()))
+      filled += records[static_cast<std::size_t>(index)].strTranslation;
+  }
+  filled.append(templ.substr(from));
+  return filled;
+}
