@@ -15,7 +15,9 @@ namespace {
 
 // A file shortened while it is mapped raises SIGBUS on the pages past its new end.
 // Copies from the mapping run under this guard and turn that fault into zero bytes.
-thread_local sigjmp_buf* t_copyGuard = nullptr;
+// volatile: the compiler knows memcpy does not read the guard and would otherwise drop
+// the store that arms it before the copy.
+thread_local sigjmp_buf* volatile t_copyGuard = nullptr;
 
 void OnBusError(int signal) {
   if (t_copyGuard) siglongjmp(*t_copyGuard, 1);

@@ -1,0 +1,83 @@
+// Reading dictionary files record by record, whatever their length.
+#include "dict/DexFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "dict/RecordLayout.h"
+#include "tests/support/DexFixture.h"
+
+TEST(DexFile, RecordCountIsTheLengthDividedByTheRecordSize) {
+  ScratchDir dir;
+  static const struct {
+    long length;
+    long records;
+  } cases[] = {{350, 2}, {349, 1}, {175, 1}, {174, 0}, {0, 0}};
+  for (const auto& c : cases) {
+    WriteBytes(kMainKor, std::string(static_cast<std::size_t>(c.length), 'a'));
+    CDexFile file(kMainKor);
+    EXPECT_EQ(file.Size() / static_cast<long>(kLexiconRecordSize), c.records) << c.length;
+  }
+}
+
+TEST(DexFile, ReadingPastTheEndGivesZeros) {
+  ScratchDir dir;
+  WriteBytes("f.dex", "abcdef");
+  CDexFile file("f.dex");
+  unsigned char buffer[8];
+  std::fill(std::begin(buffer), std::end(buffer), 0xAA);
+  file.Seek(4);
+  EXPECT_EQ(file.Read(buffer, sizeof buffer), 2u);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 8), std::string("ef\0\0\0\0\0\0", 8));
+  EXPECT_EQ(file.Tell(), 6);
+
+  std::fill(std::begin(buffer), std::end(buffer), 0xAA);
+  file.Seek(1000);
+  EXPECT_EQ(file.Read(buffer, sizeof buffer), 0u);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 8), std::string(8, '\0'));
+}
+
+TEST(DexFile, PartialLastRecordReadsAsZeroFilled) {
+  ScratchDir dir;
+  WriteBytes("f.dex", std::string(10, 'x'));
+  CDexFile file("f.dex");
+  unsigned char record[kParticleRecordSize];
+  std::fill(std::begin(record), std::end(record), 0xAA);
+  file.ReadRecord(0, kParticleRecordSize, record);
+  EXPECT_EQ(record[9], 'x');
+  EXPECT_EQ(record[10], 0);
+  EXPECT_EQ(record[kParticleRecordSize - 1], 0);
+}
+
+TEST(DexFile, EmptyFileHasNothingToRead) {
+  ScratchDir dir;
+  WriteBytes("f.dex", "");
+  CDexFile file("f.dex");
+  unsigned char buffer[4] = {1, 2, 3, 4};
+  EXPECT_EQ(file.Size(), 0);
+  EXPECT_EQ(file.Read(buffer, sizeof buffer), 0u);
+  EXPECT_EQ(buffer[0], 0);
+  EXPECT_EQ(buffer[3], 0);
+}
+
+TEST(DexFile, FileShortenedWhileOpenReadsAsZeros) {
+  ScratchDir dir;
+  WriteBytes("f.dex", std::string(3 * 4096, 'x'));
+  CDexFile file("f.dex");
+  Truncate("f.dex", 100);
+  unsigned char buffer[16];
+  file.Seek(2 * 4096);
+  file.Read(buffer, sizeof buffer);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 16), std::string(16, '\0'));
+  file.Seek(0);
+  file.Read(buffer, sizeof buffer);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 16), std::string(16, 'x'));
+}
+
+TEST(DexFile, MissingFileOrDirectoryEndsTheProgramWithStatusOne) {
+  ScratchDir dir;
+  EXPECT_EXIT(CDexFile("missing.dex"), ::testing::ExitedWithCode(1), "");
+  std::filesystem::create_directory("dir.dex");
+  EXPECT_EXIT(CDexFile("dir.dex"), ::testing::ExitedWithCode(1), "");
+}
