@@ -93,6 +93,8 @@ class CDialog {
   // Entry points for the backend.
   virtual bool PreTranslateMessage(const KeyMessage& message);
   virtual void OnControlEvent(int id, ControlEvent event) = 0;
+  // The window's close box (or its system menu's Close): the same cancel action as Escape.
+  void OnClose() { OnCancel(); }
 
  protected:
   virtual void DoDataExchange(CDataExchange* pDX) = 0;

@@ -1,0 +1,13 @@
+// The application object: its start-up routine runs the main dialog in a Qt window
+// until the user closes it. One global instance, `theApp`, used by main().
+#pragma once
+
+class CInterpreterApp {
+ public:
+  // Builds the main dialog, loads its dictionaries (a missing file ends the program
+  // with status 1 before any window is shown), shows it and runs it modally. Returns
+  // false: the program ends once the dialog has closed.
+  bool InitInstance();
+};
+
+extern CInterpreterApp theApp;

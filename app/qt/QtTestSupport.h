@@ -1,0 +1,38 @@
+// Helpers of the Qt tests: showing a host's window for real input, acting on controls
+// the way a user does (mouse clicks, keys, Hangul typed through the input method) and
+// answering the message boxes that a handler opens.
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <string>
+
+class CQtDialogHost;
+class QListWidget;
+class QWidget;
+
+// Shows the host's window and waits until it is active, so that keys reach the focus.
+void ShowAndActivate(CQtDialogHost& host);
+
+// Gives `widget` the focus and waits until it has it.
+void FocusControl(QWidget* widget);
+
+// A left click in the middle of line `row` of `list` (scrolled into view first).
+void ClickListLine(QListWidget* list, int row);
+
+// One key press (and release) delivered to the widget that has the focus.
+void PressKey(int qtKey);
+
+// Text typed into `widget` as an input method commits it (any script, Hangul included).
+void CommitText(QWidget* widget, const QString& text);
+
+// What a message box showed.
+struct ShownMessage {
+  QString strTitle;
+  QString strText;
+  QStringList buttons;
+};
+
+// Runs `action`; every message box opened meanwhile is recorded and closed with its
+// OK button. Returns the boxes in the order they appeared.
+std::vector<ShownMessage> AnswerMessageBoxes(const std::function<void()>& action);
