@@ -274,8 +274,8 @@ TEST_F(InterpreterWindowTest, EnterInTheCollectedTextBreaksTheLineAndTheNextPair
 
 TEST_F(InterpreterWindowTest, EnterElsewhereChangesNothingAndPressesNoButton) {
   ASSERT_TRUE(W().Pick(Q("나;I;;")));
-  for (int id : {IDC_SENTENCE, IDC_TRANSLATION, IDC_STEP_BACK, IDC_CONFIRM, IDC_RESTART, IDC_CANDIDATES,
-                 IDC_DIR_KOREAN, IDC_DIR_ENGLISH}) {
+  for (int id : {IDC_STEP_BACK, IDC_CONFIRM, IDC_RESTART, IDC_CANDIDATES, IDC_DIR_KOREAN,
+                 IDC_DIR_ENGLISH}) {
     FocusControl(W().Host().Control(id));
     auto shown = AnswerMessageBoxes([] {
       PressKey(Qt::Key_Return);

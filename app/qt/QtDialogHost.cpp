@@ -460,7 +460,6 @@ void CQtDialogHost::BuildControl(const ControlTemplate& control) {
   widget->setFocusPolicy((control.styles & kStyleTabStop) ? Qt::StrongFocus : Qt::ClickFocus);
   if (control.styles & kStyleDisabled) widget->setEnabled(false);
   m_controls[id] = widget;
-  m_styles[id] = control.styles;
 }
 
 IEditPeer* CQtDialogHost::Edit(int id) {
@@ -533,11 +532,9 @@ bool CQtDialogHost::FilterKey(QObject* receiver, int qtKey) {
   }
   int key = DialogKeyCode(qtKey);
   if (m_pDialog->PreTranslateMessage({key, id})) return true;
-  // Enter reaches an edit as an ordinary key; only an edit that takes Enter as a line
-  // break acts on it, the others (multi-line or not) leave their text as it is.
-  if (key == kKeyEnter && Edit(id) != nullptr && (m_styles[id] & kStyleMultiLine) &&
-      !(m_styles[id] & kStyleWantReturn))
-    return true;
+  // Enter reaches the control as an ordinary key: the dialog's filter hands it past the
+  // dialog manager, so every multi-line edit breaks the line and a single-line edit,
+  // a button or the list does nothing with it.
   return false;
 }
 

@@ -95,5 +95,4 @@ class CQtDialogHost : public IDialogHost {
   std::map<int, std::unique_ptr<EditPeer>> m_edits;
   std::map<int, std::unique_ptr<ButtonPeer>> m_buttons;
   std::map<int, std::unique_ptr<ListPeer>> m_lists;
-  std::map<int, unsigned> m_styles;
 };

@@ -564,14 +564,14 @@ TEST_F(QtHostTest, EveryKeyPressReachesTheDialogsFilterFirstWithItsControl) {
   EXPECT_TRUE(m_host.Window()->isVisible());  // Enter closed nothing
 }
 
-TEST_F(QtHostTest, EnterBreaksALineOnlyInTheCollectedTextAndPressesNoButton) {
+TEST_F(QtHostTest, EnterBreaksALineInEveryMultiLineEditAndPressesNoButton) {
   ShowAndActivate(m_host);
   for (int id : {IDC_SENTENCE, IDC_TRANSLATION, IDC_COLLECTED, IDC_SEARCH}) {
     m_host.Edit(id)->SetText("ab");
     m_host.Edit(id)->SetSel(1, 1);
     FocusControl(m_host.Control(id));
     PressKey(Qt::Key_Return);
-    EXPECT_EQ(m_host.Edit(id)->GetText(), id == IDC_COLLECTED ? "a\r\nb" : "ab") << id;
+    EXPECT_EQ(m_host.Edit(id)->GetText(), id == IDC_SEARCH ? "ab" : "a\r\nb") << id;
   }
   EXPECT_EQ(EventCount(IDC_COLLECTED, ControlEvent::TextChanged), 1);
   for (int id : {IDC_STEP_BACK, IDC_CONFIRM, IDC_RESTART}) {
