@@ -1,0 +1,45 @@
+// The candidate list and the search box working together: picking a line copies its
+// text into the search box; Enter in the search box finds where a typed text belongs.
+#include "app/InterpreterDlg.h"
+#include "res/DialogTemplate.h"
+
+namespace {
+// Lines selected below the found one first, so that the list scrolls it near the top.
+constexpr int kScrollAhead = 15;
+}  // namespace
+
+void CInterpreterDlg::OnCandidateSelChange() {
+  const int sel = m_listCandidates.GetCurSel();
+  if (sel < 0) return;  // a selection change always leaves a line selected
+  m_strSearch = m_listCandidates.GetText(sel);
+  UpdateData(false);  // may move the selection to an earlier line with the same start
+  m_listCandidates.SetCurSel(sel);
+}
+
+bool CInterpreterDlg::PreTranslateMessage(const KeyMessage& message) {
+  if (message.nKeyCode != kKeyEnter) return CDialog::PreTranslateMessage(message);
+  // Enter elsewhere reaches the focused control as an ordinary key: it never presses a
+  // default button and never closes the dialog.
+  if (message.nTargetId != IDC_SEARCH) return false;
+
+  UpdateData(true);
+  const int count = m_listCandidates.GetCount();
+  int lo = 0;
+  int hi = count - 1;
+  int mid = -1;
+  while (lo <= hi) {
+    mid = (lo + hi) / 2;
+    int order = MbsCompare(m_strSearch, m_listCandidates.GetText(mid));
+    if (order < 0)
+      hi = mid - 1;
+    else if (order > 0)
+      lo = mid + 1;
+    else
+      break;
+  }
+  if (mid >= 0) {  // an empty list compares nothing and selects nothing
+    if (mid + kScrollAhead < count) m_listCandidates.SetCurSel(mid + kScrollAhead);
+    m_listCandidates.SetCurSel(mid);
+  }
+  return false;
+}

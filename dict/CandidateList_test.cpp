@@ -1,0 +1,368 @@
+// The index tables, the candidate list builder and the list fill, on small dictionaries
+// written record by record into a scratch directory.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/InterpreterDlg.h"
+#include "app/MemoryHost.h"
+#include "dict/Records.h"
+#include "tests/support/DexFixture.h"
+
+namespace {
+
+struct Line {
+  std::string text;
+  std::string key;
+  bool operator==(const Line&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Line& line) {
+  return out << "{" << U(line.text) << " | " << U(line.key) << "}";
+}
+
+// A dialog on the in-memory backend over the dictionaries of the scratch directory.
+class CandidateListTest : public ::testing::Test {
+ protected:
+  void Open() {
+    WriteEmptyDictionaries();
+    m_host = std::make_unique<CMemoryHost>();
+    m_dialog = std::make_unique<CInterpreterDlg>();
+    m_host->Open(*m_dialog);
+  }
+
+  std::vector<Line> Lines() const {
+    std::vector<Line> lines;
+    const CMemoryList* list = m_host->ListState(IDC_CANDIDATES);
+    for (int i = 0; i < list->GetCount(); ++i) lines.push_back({list->GetText(i), m_dialog->m_strListKeys[i]});
+    return lines;
+  }
+
+  // Sets the working records as a completion check would leave them and rebuilds.
+  void BuildAfter(const std::vector<StepRecord>& work) {
+    m_dialog->m_nSteps = static_cast<int>(work.size());
+    m_dialog->m_builder.m_nLast = static_cast<int>(work.size()) - 1;
+    for (std::size_t i = 0; i < work.size(); ++i) m_dialog->m_builder.m_work[i] = work[i];
+    m_dialog->BuildCandidateList();
+  }
+
+  // Fills the list directly from lexicon runs {first, last} of main.dex.
+  void FillRuns(const std::vector<std::pair<int, int>>& runs) {
+    m_dialog->m_listCandidates.ResetContent();
+    m_dialog->m_nCandCodes = -1;
+    m_dialog->m_nCandWork = static_cast<int>(runs.size());
+    for (std::size_t j = 0; j < runs.size(); ++j) {
+      CandRun& run = m_dialog->m_candWork[j + 1];
+      run.nFirst = run.nCursor = runs[j].first;
+      run.nLast = runs[j].second;
+    }
+    m_dialog->FillCandidateList();
+  }
+
+  ScratchDir m_dir;
+  std::unique_ptr<CMemoryHost> m_host;
+  std::unique_ptr<CInterpreterDlg> m_dialog;
+};
+
+// A working step; a result key stands for the keys in `group` (never empty after a check).
+StepRecord Step(const std::string& key, const std::string& phrase = "p", const std::string& group = "g,") {
+  StepRecord step;
+  step.strKey = key;
+  step.strPhrase = phrase;
+  step.strGroup = group;
+  return step;
+}
+
+LexiconRecord Lex(const std::string& key, const std::string& phrase, const std::string& translation = "t",
+                  const std::string& note = "n") {
+  return {key, phrase, translation, note};
+}
+
+// ---- Lexicon group index ----------------------------------------------------------
+
+TEST_F(CandidateListTest, LexiconGroupsFollowKeyRunsInFileOrder) {
+  WriteLexicon("main.dex", {Lex("", "e"), Lex("a", "1"), Lex("a", "2"), Lex("b", "3"), Lex("a", "4"),
+                            Lex("", "5"), Lex("", "6")});
+  WriteLexicon("ekmain.dex", {Lex("x", "1"), Lex("x", "2"), Lex("x", "3")});
+  Open();
+  // A leading empty key belongs to no group; an empty key after another starts one;
+  // a key that comes back later gets a second group.
+  ASSERT_EQ(m_dialog->m_nMainKor, 3);
+  const struct {
+    const char* key;
+    int first, last;
+  } expected[] = {{"a", 1, 2}, {"b", 3, 3}, {"a", 4, 4}, {"", 5, 6}};
+  for (int g = 0; g < 4; ++g) {
+    EXPECT_EQ(m_dialog->m_mainKor[g].strKey, expected[g].key) << "group " << g;
+    EXPECT_EQ(m_dialog->m_mainKor[g].nFirst, expected[g].first) << "group " << g;
+    EXPECT_EQ(m_dialog->m_mainKor[g].nLast, expected[g].last) << "group " << g;
+  }
+  ASSERT_EQ(m_dialog->m_nMainEng, 0);
+  EXPECT_EQ(m_dialog->m_mainEng[0].nFirst, 0);
+  EXPECT_EQ(m_dialog->m_mainEng[0].nLast, 2);
+}
+
+TEST_F(CandidateListTest, LexiconGroupsIgnoreAPartialLastRecord) {
+  WriteLexicon("main.dex", {Lex("a", "1"), Lex("b", "2")});
+  Truncate("main.dex", 349);
+  Open();
+  ASSERT_EQ(m_dialog->m_nMainKor, 0);
+  EXPECT_EQ(m_dialog->m_mainKor[0].nLast, 0);
+  EXPECT_EQ(m_dialog->m_nMainEng, -1);
+}
+
+TEST_F(CandidateListTest, LexiconGroupsBeyondTheTableAreNotStored) {
+  std::vector<LexiconRecord> records;
+  for (int k = 0; k <= kMaxTableEntries; ++k) {
+    records.push_back(Lex("k" + std::to_string(k), "p1"));
+    records.push_back(Lex("k" + std::to_string(k), "p2"));
+  }
+  WriteLexicon("main.dex", records);
+  Open();
+  ASSERT_EQ(m_dialog->m_nMainKor, kMaxTableEntries - 1);
+  const MainGroup& last = m_dialog->m_mainKor[kMaxTableEntries - 1];
+  EXPECT_EQ(last.strKey, "k199");
+  EXPECT_EQ(last.nFirst, 398);
+  EXPECT_EQ(last.nLast, 399);  // ends where the dropped group begins
+}
+
+// ---- First keys of the phrase rules -----------------------------------------------
+
+TEST_F(CandidateListTest, FirstKeysGatherPerResultKeyInFileOrder) {
+  WriteRules("gu.dex", {"b,c;@0@;zA;", "d;@0@;zB;", "b,e;@0@;zA;", "f,b;@0@;zA;", "g,h;@0@;",
+                        "d,x;@0@ y;zB;"});
+  WriteRules("ekgu.dex", {"e1;@0@;zE;"});
+  Open();
+  ASSERT_EQ(m_dialog->m_nGuKor, 2);
+  const struct {
+    const char* result;
+    const char* firstKeys;
+  } expected[] = {{"zA", ",b,f,"}, {"zB", ",d,"}, {"", ",g,"}};
+  for (int e = 0; e < 3; ++e) {
+    EXPECT_EQ(m_dialog->m_guKor[e].strResultKey, expected[e].result) << "entry " << e;
+    EXPECT_EQ(m_dialog->m_guKor[e].strFirstKeys, expected[e].firstKeys) << "entry " << e;
+  }
+  ASSERT_EQ(m_dialog->m_nGuEng, 0);
+  EXPECT_EQ(m_dialog->m_guEng[0].strFirstKeys, ",e1,");
+}
+
+TEST_F(CandidateListTest, ResultKeysBeyondTheTableAreNotStoredButStoredOnesStillGrow) {
+  std::vector<std::string> rules;
+  for (int k = 0; k <= kMaxTableEntries; ++k) rules.push_back("a" + std::to_string(k) + ";@0@;z" + std::to_string(k) + ";");
+  rules.push_back("late;@0@;z0;");
+  WriteRules("gu.dex", rules);
+  Open();
+  ASSERT_EQ(m_dialog->m_nGuKor, kMaxTableEntries - 1);
+  EXPECT_EQ(m_dialog->m_guKor[kMaxTableEntries - 1].strResultKey, "z199");
+  EXPECT_EQ(m_dialog->m_guKor[0].strFirstKeys, ",a0,late,");
+}
+
+// ---- List fill ----------------------------------------------------------------------
+
+TEST_F(CandidateListTest, OneRunGivesItsRecordsInFileOrder) {
+  WriteLexicon("main.dex", {Lex("x", "zero"), Lex("k", "b", "tb", "nb"), Lex("k", "a", "ta", ""),
+                            Lex("k", "c", "tc", "nc")});
+  Open();
+  FillRuns({{1, 3}});
+  // The fill trusts the file's order within a run; an empty note ends in ";;".
+  EXPECT_EQ(Lines(), (std::vector<Line>{{"b;tb;nb;", "k"}, {"a;ta;;", "k"}, {"c;tc;nc;", "k"}}));
+}
+
+TEST_F(CandidateListTest, RunsMergeInPhraseOrder) {
+  const struct {
+    const char* name;
+    std::vector<LexiconRecord> records;
+    std::vector<std::pair<int, int>> runs;
+    std::vector<std::string> expected;  // "phrase/key"
+  } cases[] = {
+      {"interleaving runs",
+       {Lex("a", "b"), Lex("a", "d"), Lex("a", "f"), Lex("c", "a"), Lex("c", "c"), Lex("c", "e")},
+       {{0, 2}, {3, 5}},
+       {"a/c", "b/a", "c/c", "d/a", "e/c", "f/a"}},
+      {"an inserted run goes before an equal phrase",
+       {Lex("a", "x"), Lex("a", "y"), Lex("c", "x")},
+       {{0, 1}, {2, 2}},
+       {"x/c", "x/a", "y/a"}},
+      {"the head keeps its place on an equal phrase",
+       {Lex("a", "a"), Lex("a", "x"), Lex("c", "x")},
+       {{0, 1}, {2, 2}},
+       {"a/a", "x/a", "x/c"}},
+      {"double-byte phrases compare as units",
+       {Lex("a", K("가")), Lex("a", K("하")), Lex("c", "z"), Lex("c", K("나"))},
+       {{0, 1}, {2, 3}},
+       {"z/c", U(K("가")) + "/a", U(K("나")) + "/c", U(K("하")) + "/a"}},
+      {"three runs",
+       {Lex("a", "m"), Lex("b", "a"), Lex("b", "n"), Lex("c", "b"), Lex("c", "z")},
+       {{0, 0}, {1, 2}, {3, 4}},
+       {"a/b", "b/c", "m/a", "n/b", "z/c"}},
+  };
+  for (const auto& c : cases) {
+    WriteLexicon("main.dex", c.records);
+    Open();
+    FillRuns(c.runs);
+    std::vector<std::string> got;
+    for (const Line& line : Lines()) got.push_back(U(line.text.substr(0, line.text.find(';'))) + "/" + line.key);
+    EXPECT_EQ(got, c.expected) << c.name;
+  }
+}
+
+TEST_F(CandidateListTest, FreeSlotLinesMergeWithRunsAndKeepTheirMarkers) {
+  WriteLexicon("main.dex", {Lex("k", "a"), Lex("k", "z")});
+  Open();
+  m_dialog->m_listCandidates.ResetContent();
+  m_dialog->m_candCodes[0] = {"-b", "zz"};
+  m_dialog->m_candCodes[1] = {"-a", "mz"};
+  m_dialog->m_nCandCodes = 1;
+  m_dialog->m_nCandWork = 1;
+  m_dialog->m_candWork[1].nFirst = m_dialog->m_candWork[1].nCursor = 0;
+  m_dialog->m_candWork[1].nLast = 1;
+  m_dialog->FillCandidateList();
+  // Free-slot lines come in stored order, each placed against the lexicon run.
+  EXPECT_EQ(Lines(), (std::vector<Line>{{"-b", "zz"}, {"-a", "mz"}, {"a;t;n;", "k"}, {"z;t;n;", "k"}}));
+}
+
+TEST_F(CandidateListTest, OnlyFreeSlotsStillOpenTheLexicon) {
+  WriteLexicon("main.dex", {Lex("k", "a")});
+  Open();
+  m_dialog->m_listCandidates.ResetContent();
+  m_dialog->m_candCodes[0] = {"-x", "zz"};
+  m_dialog->m_nCandCodes = 0;
+  m_dialog->m_nCandWork = 0;
+  m_dialog->FillCandidateList();
+  EXPECT_EQ(Lines(), (std::vector<Line>{{"-x", "zz"}}));
+  RemoveFile("main.dex");
+  EXPECT_EXIT(m_dialog->FillCandidateList(), ::testing::ExitedWithCode(1), "");
+}
+
+TEST_F(CandidateListTest, ALexiconShortenedSinceTheStartListsOnlyTheRecordsItHolds) {
+  WriteLexicon("main.dex", {Lex("a", "b"), Lex("a", "d"), Lex("a", "f"), Lex("c", "a"), Lex("c", "c")});
+  Open();
+  Truncate("main.dex", 2 * 175 + 100);
+  FillRuns({{0, 2}, {3, 4}});
+  EXPECT_EQ(Lines(), (std::vector<Line>{{"b;t;n;", "a"}, {"d;t;n;", "a"}}));
+  Truncate("main.dex", 0);
+  FillRuns({{0, 2}, {3, 4}});
+  EXPECT_EQ(Lines(), std::vector<Line>{});
+}
+
+TEST_F(CandidateListTest, FillStopsAtTheKeyTableSize) {
+  std::vector<LexiconRecord> records(kMaxListLines + 1, Lex("k", "p"));
+  WriteLexicon("main.dex", records);
+  Open();
+  FillRuns({{0, kMaxListLines}});
+  EXPECT_EQ(m_host->ListState(IDC_CANDIDATES)->GetCount(), kMaxListLines);
+}
+
+// ---- List construction --------------------------------------------------------------
+
+TEST_F(CandidateListTest, StartListOffersFreeSlotsOnceAndTheFirstKeysOfResultKeys) {
+  WriteLexicon("main.dex", {Lex("n", "b"), Lex("v", "a"), Lex("lex", "never")});
+  WriteRules("gu.dex", {"n,v;@0@;zR;", "v;@0@;zR;"});
+  WritePatterns("change.dex", {{",-slot,a,", ""}, {",-slot,b,", ""}, {",lex,zR,", ""}, {",zR,", ""},
+                               {",zR,lex,", ""}, {",zUnknown,", ""}});
+  Open();
+  // "lex" is a lexicon key in first position: it offers nothing. "zUnknown" has no rule.
+  EXPECT_EQ(Lines(), (std::vector<Line>{{"-slot", "zz"}, {"a;t;n;", "v"}, {"b;t;n;", "n"}}));
+}
+
+TEST_F(CandidateListTest, NothingOfferedLeavesTheListEmptyWithoutReadingTheLexicon) {
+  WritePatterns("change.dex", {{",lex,", ""}});
+  Open();
+  EXPECT_EQ(m_host->ListState(IDC_CANDIDATES)->GetCount(), 0);
+  RemoveFile("main.dex");
+  m_dialog->BuildCandidateList();  // would end the program if it opened the lexicon
+  EXPECT_EQ(m_host->ListState(IDC_CANDIDATES)->GetCount(), 0);
+}
+
+TEST_F(CandidateListTest, PatternContinuationOffersEachNextItemOnce) {
+  WriteLexicon("main.dex", {Lex("b1", "b"), Lex("c1", "c"), Lex("m1", "m")});
+  WriteRules("gu.dex", {"b1;@0@;zB;", "c1;@0@;zC;", "m1;@0@;zM;"});
+  WritePatterns("change.dex", {{",zA,", ""},
+                               {",zA,-free,", ""},
+                               {",zA,zB,", ""},
+                               {",zA,zB,x,", ""},
+                               {",zA,zB,y,", ""},
+                               {",zA,zC,", ""},
+                               {",zM,", ""},
+                               {",zX,mz,zM,zB,", ""},
+                               {",zZ,zB,", ""}});
+  Open();
+  const struct {
+    const char* name;
+    std::vector<StepRecord> work;
+    std::vector<Line> expected;
+  } cases[] = {
+      {"next items of the run, repeated ones once",
+       {Step("zA")},
+       {{"-free", "zz"}, {"b;t;n;", "b1"}, {"c;t;n;", "c1"}}},
+      {"a pattern equal to the chain offers nothing; lexicon items offer nothing",
+       {Step("zA"), Step("zB")},
+       {}},
+      {"no pattern begins with the chain", {Step("zQ")}, {}},
+      {"a free-slot step stands as - and its phrase", {Step("zz", "x")}, {}},
+      {"an mz step stands as mz", {Step("zX"), Step("mz", "typed"), Step("zM")}, {{"b;t;n;", "b1"}}},
+  };
+  for (const auto& c : cases) {
+    BuildAfter(c.work);
+    EXPECT_EQ(Lines(), c.expected) << c.name;
+  }
+}
+
+TEST_F(CandidateListTest, FreeSlotsAndRunsBeyondTheirTablesAreDropped) {
+  std::vector<PatternRecord> patterns;
+  char name[8];
+  for (int k = 0; k <= kMaxTableEntries; ++k) {
+    std::snprintf(name, sizeof name, "%03d", k);
+    patterns.push_back({std::string(",-s") + name + ",", ""});
+  }
+  WritePatterns("change.dex", patterns);
+  Open();
+  std::vector<Line> lines = Lines();
+  ASSERT_EQ(lines.size(), static_cast<std::size_t>(kMaxTableEntries));
+  EXPECT_EQ(lines.back().text, "-s199");
+
+  std::vector<LexiconRecord> records;
+  std::vector<std::string> rules;
+  for (int k = 0; k <= kMaxLexiconRuns; ++k) {
+    std::snprintf(name, sizeof name, "%03d", k);
+    records.push_back(Lex(std::string("k") + name, std::string("p") + name));
+    rules.push_back(std::string("k") + name + ";@0@;zR;");
+  }
+  WriteLexicon("main.dex", records);
+  WriteRules("gu.dex", rules);
+  WritePatterns("change.dex", {{",zR,", ""}});
+  Open();
+  lines = Lines();
+  ASSERT_EQ(m_dialog->m_nCandWork, kMaxLexiconRuns);
+  ASSERT_EQ(lines.size(), static_cast<std::size_t>(kMaxLexiconRuns));
+  EXPECT_EQ(lines.back().key, "k099");
+}
+
+TEST_F(CandidateListTest, PhraseAndGroupContinuationAskTheRulesWithTheirChains) {
+  // Rules beginning with the phrase's keys offer their next key when a pattern can take
+  // the rule's result after the head.
+  WriteLexicon("main.dex", {Lex("a", "pa"), Lex("b", "pb"), Lex("c", "pc"), Lex("d", "pd")});
+  WriteRules("gu.dex", {"a,b;@0@;zAB;", "a,-w,c;@0@;zAC;", "x,y,d;@0@;zXD;", "a,b,c;@0@;zNo;"});
+  WritePatterns("change.dex", {{",zH,zAB,", ""}, {",zH,zAC,", ""}, {",zXD,", ""}});
+  Open();
+  const struct {
+    const char* name;
+    std::vector<StepRecord> work;
+    std::vector<Line> expected;
+  } cases[] = {
+      {"phrase continuation after a result key", {Step("zH"), Step("a")}, {{"-w", "mz"}, {"pb;t;n;", "b"}}},
+      {"a typed word in the tail", {Step("zH"), Step("a"), Step("mz", "w")}, {{"pc;t;n;", "c"}}},
+      {"a typed word that is not the slot's", {Step("zH"), Step("a"), Step("mz", "v")}, {}},
+      {"group continuation from the keys a result stands for",
+       {Step("zXY", "p", "x,y,")},
+       {{"pd;t;n;", "d"}}},
+  };
+  for (const auto& c : cases) {
+    BuildAfter(c.work);
+    EXPECT_EQ(Lines(), c.expected) << c.name;
+  }
+}
+
+}  // namespace

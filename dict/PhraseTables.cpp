@@ -1,0 +1,89 @@
+// The two indexes built once when the dialog starts, for both directions: the lexicon
+// groups (the record range of each key run) and, for each result key of the phrase
+// rules, the first keys of the rules that produce it.
+#include "app/InterpreterDlg.h"
+#include "dict/DexFile.h"
+#include "dict/Fields.h"
+#include "dict/RecordLayout.h"
+#include "engine/CommaList.h"
+
+namespace {
+
+// Fills table/last from the key runs of one lexicon file. A run that finds the table
+// full is not stored; the stored runs keep their exact ranges.
+void LoadGroups(const char* fileName, MainGroup* table, int& last) {
+  CDexFile file(fileName);
+  const int count = FileLength(file) / static_cast<int>(kLexiconRecordSize);
+  unsigned char record[kLexiconRecordSize];
+  std::string previous;
+  int g = 0;
+  bool full = false;
+  for (int r = 0; r < count; ++r) {
+    file.ReadRecord(r, kLexiconRecordSize, record);
+    std::string key = PlainField(record, kLexKeyOffset, kLexKeyWidth);
+    if (key == previous) continue;
+    if (g > 0) table[g - 1].nLast = r - 1;
+    if (g == kMaxTableEntries) {
+      full = true;
+      break;
+    }
+    table[g].strKey = key;
+    table[g].nFirst = r;
+    ++g;
+    previous = key;
+  }
+  if (g > 0 && !full) table[g - 1].nLast = count - 1;
+  last = g - 1;
+}
+
+// Fills table/last from one phrase-rule file. A result key that finds the table full
+// is not stored; rules of the stored keys still add their first keys.
+void LoadFirstKeys(const char* fileName, GuKeyEntry* table, int& last) {
+  CDexFile file(fileName);
+  last = -1;
+  const int count = FileLength(file) / static_cast<int>(kRuleRecordSize);
+  unsigned char record[kRuleRecordSize];
+  for (int r = 0; r < count; ++r) {
+    file.ReadRecord(r, kRuleRecordSize, record);
+    const std::string text = ScrambledField(record, kRuleTextOffset, kRuleTextWidth);
+
+    std::string firstKey;
+    std::string::size_type end = text.find(',');
+    if (end == std::string::npos) end = text.find(';');
+    if (end != std::string::npos) firstKey = text.substr(0, end);
+
+    std::string resultKey;
+    std::string::size_type second = std::string::npos;
+    std::string::size_type first = text.find(';');
+    if (first != std::string::npos) second = text.find(';', first + 1);
+    if (second != std::string::npos) {
+      std::string::size_type third = text.find(';', second + 1);
+      if (third != std::string::npos) resultKey = text.substr(second + 1, third - second - 1);
+    }
+
+    bool matched = false;
+    for (int e = 0; e <= last; ++e) {
+      if (table[e].strResultKey != resultKey) continue;
+      matched = true;
+      if (table[e].strFirstKeys.find("," + firstKey + ",") == std::string::npos)
+        table[e].strFirstKeys += firstKey + ",";
+    }
+    if (!matched && last + 1 < kMaxTableEntries) {
+      ++last;
+      table[last].strResultKey = resultKey;
+      table[last].strFirstKeys = "," + firstKey + ",";
+    }
+  }
+}
+
+}  // namespace
+
+void CInterpreterDlg::LoadMainGroups() {
+  LoadGroups(kMainKor, m_mainKor, m_nMainKor);
+  LoadGroups(kMainEng, m_mainEng, m_nMainEng);
+}
+
+void CInterpreterDlg::LoadGuFirstKeys() {
+  LoadFirstKeys(kGuKor, m_guKor, m_nGuKor);
+  LoadFirstKeys(kGuEng, m_guEng, m_nGuEng);
+}
