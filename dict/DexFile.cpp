@@ -51,7 +51,9 @@ void GuardedCopy(void* to, const void* from, std::size_t size) {
 }  // namespace
 
 CDexFile::CDexFile(const char* fileName) {
-  int fd = ::open(fileName, O_RDONLY | O_CLOEXEC);
+  // Non-blocking, so that a named pipe in a dictionary's place cannot hang the open; a
+  // file that is not a regular file is then refused below.
+  int fd = ::open(fileName, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) EndForMissingDictionary(fileName);
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {

@@ -7,6 +7,10 @@
 #include "dict/RecordLayout.h"
 #include "engine/CommaList.h"
 
+#include <string>
+#include <unordered_set>
+#include <vector>
+
 namespace {
 
 // Fills table/last from the key runs of one lexicon file. A run that finds the table
@@ -43,6 +47,7 @@ void LoadFirstKeys(const char* fileName, GuKeyEntry* table, int& last) {
   last = -1;
   const int count = FileLength(file) / static_cast<int>(kRuleRecordSize);
   unsigned char record[kRuleRecordSize];
+  std::vector<std::unordered_set<std::string>> listed(kMaxTableEntries);
   for (int r = 0; r < count; ++r) {
     file.ReadRecord(r, kRuleRecordSize, record);
     const std::string text = ScrambledField(record, kRuleTextOffset, kRuleTextWidth);
@@ -65,13 +70,16 @@ void LoadFirstKeys(const char* fileName, GuKeyEntry* table, int& last) {
     for (int e = 0; e <= last; ++e) {
       if (table[e].strResultKey != resultKey) continue;
       matched = true;
-      if (table[e].strFirstKeys.find("," + firstKey + ",") == std::string::npos)
-        table[e].strFirstKeys += firstKey + ",";
+      // A first key holds no ",", so the list holds ",key," exactly when the key is in
+      // the entry's set: the set answers in constant time where a search of the growing
+      // list would make loading many rules of one result key quadratic.
+      if (listed[e].insert(firstKey).second) table[e].strFirstKeys += firstKey + ",";
     }
     if (!matched && last + 1 < kMaxTableEntries) {
       ++last;
       table[last].strResultKey = resultKey;
       table[last].strFirstKeys = "," + firstKey + ",";
+      listed[last] = {firstKey};
     }
   }
 }
