@@ -389,14 +389,38 @@ TEST(InterpreterScreenshot, RendersTheProgramOnItsDictionaries) {
       }
       return window.Enabled(IDC_ADD_SENTENCE);
     };
+    // Takes the line that begins with each text in turn; false when one is missing.
+    auto composeLines = [&window](const QStringList& picks) -> bool {
+      for (const QString& pick : picks) {
+        QStringList lines = window.Lines();
+        int row = 0;
+        while (row < lines.size() && !lines[row].startsWith(pick)) ++row;
+        if (row == lines.size()) return false;
+        ClickListLine(window.List(), row);
+        if (!window.Click(IDC_CONFIRM).empty()) return false;
+      }
+      return true;
+    };
     EXPECT_GT(window.Lines().size(), 0);
-    if (compose(20)) {
+    // On the bundled dictionaries, the sentences of the README's example session.
+    const QStringList liked = {"저;I;", "-~은(는)", "영화;", "-~을(를)", "좋아해요.;"};
+    const QStringList started = {"저;I;", "-~은(는)", "커피;", "-~을(를)"};
+    bool scripted = false;
+    if (composeLines(liked) && window.Enabled(IDC_ADD_SENTENCE)) {
       window.Click(IDC_ADD_SENTENCE);
-      EXPECT_FALSE(window.Text(IDC_COLLECTED).isEmpty());
+      scripted = composeLines(started);
+      if (scripted && window.List()->count() > 0) ClickListLine(window.List(), 0);
     }
-    // The next sentence half done, with its candidates in the list and one picked.
-    compose(2);
-    if (window.List()->count() > 1) ClickListLine(window.List(), 1);
+    if (!scripted) {
+      window.Click(IDC_RESTART);
+      if (compose(20)) {
+        window.Click(IDC_ADD_SENTENCE);
+        EXPECT_FALSE(window.Text(IDC_COLLECTED).isEmpty());
+      }
+      // The next sentence half done, with its candidates in the list and one picked.
+      compose(2);
+      if (window.List()->count() > 1) ClickListLine(window.List(), 1);
+    }
     Render(window, "daolsae-screenshot.png");
   }
   QDir::setCurrent(previous);
