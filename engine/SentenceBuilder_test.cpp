@@ -501,3 +501,19 @@ TEST_F(SentenceBuilderDeathTest, ContinuationKeysEndTheProgramWhenADictionaryIsM
   WritePatterns(kChangeKor, {});
   EXPECT_EXIT(B().GetContinuationKeys("a,", ""), testing::ExitedWithCode(1), "");
 }
+
+// A rule whose result key begins its own pattern and whose template names a step twice
+// doubles the translation with every following step: the filled text is held to its
+// capacity, so the check ends at once instead of asking for 2^48 bytes.
+TEST_F(SentenceBuilderTest, ARuleThatDoublesItsOwnResultStaysWithinTheTextCapacity) {
+  Rules({"a;@0@;zNP;", "zNP,f;@0@ @0@;zNP;"});
+  Patterns({{",zNP,", "@0@."}});
+  std::vector<std::string> keys = {"a"};
+  keys.resize(kMaxSteps - 1, "f");
+  KeySteps(keys);
+  EXPECT_TRUE(B().CheckSentence());
+  EXPECT_EQ(B().m_nLast, 0);
+  EXPECT_LE(B().m_work[0].strTranslation.size(), static_cast<std::size_t>(kMaxFilledText));
+  EXPECT_LE(B().m_strTranslation.size(), static_cast<std::size_t>(kMaxFilledText));
+  EXPECT_EQ(B().m_strTranslation.substr(0, 6), "t0 t0 ");
+}

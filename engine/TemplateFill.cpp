@@ -1,7 +1,20 @@
 #include "engine/TemplateFill.h"
 
+#include "dict/Capacities.h"
+
 namespace {
 constexpr long long kNumberCeiling = 1'000'000'000'000LL;
+
+// Cuts text to at most `limit` bytes without splitting a double-byte character.
+void CutAtCharacter(std::string& text, std::size_t limit) {
+  std::size_t end = 0;
+  while (end < text.size()) {
+    std::size_t next = end + (static_cast<unsigned char>(text[end]) >= 0x80 ? 2 : 1);
+    if (next > limit) break;
+    end = next;
+  }
+  text.resize(end);
+}
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -41,7 +54,9 @@ std::string FillTemplate(std::string_view templ, std::span<const StepRecord> rec
     long long index = base + ReferenceNumber(number);
     if (index >= 0 && index < static_cast<long long>(records.size()))
       filled += records[static_cast<std::size_t>(index)].strTranslation;
+    if (filled.size() > static_cast<std::size_t>(kMaxFilledText)) break;
   }
-  filled.append(templ.substr(from));
+  if (filled.size() <= static_cast<std::size_t>(kMaxFilledText)) filled.append(templ.substr(from));
+  if (filled.size() > static_cast<std::size_t>(kMaxFilledText)) CutAtCharacter(filled, kMaxFilledText);
   return filled;
 }
