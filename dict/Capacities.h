@@ -11,7 +11,7 @@ inline constexpr int kRunTableSize = 200;        // elements of the run table (0
 inline constexpr int kRunEnd = 101;              // nNext of the last run in the merge order
 inline constexpr int kMaxParticleMatches = 100;  // matches kept in one correction pass
 inline constexpr int kMaxCorrectionPasses = 5;   // passes of one particle correction
-// Longest text a template fills in. Real translations stay far below it; a dictionary
-// whose rules copy a step's translation twice into their own result would otherwise
-// double it with every step, beyond any memory.
+// What a template fill may add to the texts the steps brought in. Real translations stay
+// far below it; a dictionary whose rules copy a step's translation twice into their own
+// result would otherwise double it with every step, beyond any memory.
 inline constexpr int kMaxFilledText = 32 * 1024;

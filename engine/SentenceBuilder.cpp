@@ -115,6 +115,10 @@ bool CSentenceBuilder::CheckSentence() {
     work.nNext = step.nNext;
     work.strGroup.clear();
   }
+  // Filled templates may hold everything the steps brought in, and a fixed allowance
+  // for the dictionary's own words on top; see FillTemplate.
+  m_nFillLimit = kMaxFilledText;
+  for (int i = 0; i <= m_nLast; ++i) m_nFillLimit += m_steps[i].strTranslation.size();
   std::string keyList;
   BuildKeyList(keyList);
   ApplyPhraseRules(keyList);
@@ -152,7 +156,7 @@ void CSentenceBuilder::ApplyPhraseRules(std::string& keyList) {
       const std::string text = record.Text();
       const RuleText rule = SplitRule(text);
       std::string joined = JoinPhrases(m_work, start, last);
-      std::string translation = FillTemplate(rule.templ, m_work, start);
+      std::string translation = FillTemplate(rule.templ, m_work, start, m_nFillLimit);
       StepRecord& merged = m_work[start];
       merged.strPhrase = std::move(joined);
       merged.strTranslation = std::move(translation);
@@ -215,7 +219,7 @@ bool CSentenceBuilder::MatchSentence(const std::string& keyList) {
     } else {
       std::string templ = ScrambledField(record, kPatTemplateOffset, kPatTemplateWidth);
       m_strSentence = JoinPhrases(m_work, 0, m_nLast);
-      m_strTranslation = FillTemplate(templ, m_work, 0);
+      m_strTranslation = FillTemplate(templ, m_work, 0, m_nFillLimit);
       return true;
     }
   }

@@ -43,4 +43,6 @@ class CSentenceBuilder {
   void CloseGap(int start, int last);
   // Looks the key list up among the sentence patterns; renders the pair when found.
   bool MatchSentence(const std::string& keyList);
+
+  std::size_t m_nFillLimit = kMaxFilledText;  // longest text one template fill may give
 };

@@ -1,6 +1,5 @@
 #include "engine/TemplateFill.h"
 
-#include "dict/Capacities.h"
 
 namespace {
 constexpr long long kNumberCeiling = 1'000'000'000'000LL;
@@ -33,7 +32,8 @@ long long ReferenceNumber(std::string_view text) {
   return negative ? -value : value;
 }
 
-std::string FillTemplate(std::string_view templ, std::span<const StepRecord> records, int base) {
+std::string FillTemplate(std::string_view templ, std::span<const StepRecord> records, int base,
+                         std::size_t limit) {
   // Replacing the first "@" pair and searching again from the beginning would expand a
   // translation that itself holds "@" again and again, without end. Going on after the
   // inserted text gives the same result for every translation without "@", and ends.
@@ -54,9 +54,9 @@ std::string FillTemplate(std::string_view templ, std::span<const StepRecord> rec
     long long index = base + ReferenceNumber(number);
     if (index >= 0 && index < static_cast<long long>(records.size()))
       filled += records[static_cast<std::size_t>(index)].strTranslation;
-    if (filled.size() > static_cast<std::size_t>(kMaxFilledText)) break;
+    if (filled.size() > limit) break;
   }
-  if (filled.size() <= static_cast<std::size_t>(kMaxFilledText)) filled.append(templ.substr(from));
-  if (filled.size() > static_cast<std::size_t>(kMaxFilledText)) CutAtCharacter(filled, kMaxFilledText);
+  if (filled.size() <= limit) filled.append(templ.substr(from));
+  if (filled.size() > limit) CutAtCharacter(filled, limit);
   return filled;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "dict/Capacities.h"
 #include "engine/StepRecord.h"
 
 // The number of a reference, read the way atoi reads it: leading white space, an
@@ -17,6 +18,7 @@ long long ReferenceNumber(std::string_view text);
 // for record base + 0, and the rest of the template after it is kept. A reference to a
 // record outside `records` becomes the empty text. References are replaced once each,
 // from left to right; an inserted translation is not searched for references again.
-// The result is cut to kMaxFilledText bytes (at a character boundary), so rules that
-// copy a translation into their own result again and again cannot grow it without end.
-std::string FillTemplate(std::string_view templ, std::span<const StepRecord> records, int base);
+// The result is cut to `limit` bytes (at a character boundary), so rules that copy a
+// translation into their own result again and again cannot grow it without end.
+std::string FillTemplate(std::string_view templ, std::span<const StepRecord> records, int base,
+                         std::size_t limit = kMaxFilledText);
