@@ -9,6 +9,9 @@
 #include "dict/RecordLayout.h"
 #include "engine/CommaList.h"
 
+#include <cstring>
+#include <string_view>
+
 namespace {
 
 const char* const kPatternMarker = "zz";  // free slot offered by a sentence pattern
@@ -89,13 +92,19 @@ void CInterpreterDlg::ScanPatternStarts(std::string& strAccumulator) {
   CDexFile file(m_bKoreanSource ? kChangeKor : kChangeEng);
   const int count = PatternCount(file);
   std::string previous;
+  unsigned char record[kPatternRecordSize];
   for (int r = 0; r < count; ++r) {
-    std::string keys = PatternKeys(file, r);
-    std::string::size_type comma = keys.find(',');
-    std::string first = comma == std::string::npos ? std::string() : keys.substr(0, comma);
+    // The first item is found in the record itself: this pass reads every pattern, so
+    // it makes no string of its own per record.
+    file.ReadRecord(r, kPatternRecordSize, record);
+    const char* field = reinterpret_cast<const char*>(record + kPatKeyListOffset);
+    std::string_view keys(field, strnlen(field, kPatKeyListWidth));
+    if (!keys.empty()) keys.remove_prefix(1);
+    std::string_view::size_type comma = keys.find(',');
+    std::string_view first = comma == std::string_view::npos ? std::string_view() : keys.substr(0, comma);
     if (first == previous) continue;
     previous = first;
-    OfferPatternItem(first, strAccumulator);
+    OfferPatternItem(previous, strAccumulator);
   }
 }
 
