@@ -1,0 +1,252 @@
+// Latency of the user's actions: long scripted sessions through CInterpreterDlg on the
+// in-memory backend (the headless driver's code path), on the test dictionaries and on
+// the capacity dictionaries. Every action (picking a line, confirming, stepping back,
+// restarting, changing direction, Enter in the search box, adding the pair) is timed
+// on its own; the counters give the median, 90th percentile and maximum over all
+// actions of the run, in milliseconds, and the median of each kind of action.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <memory>
+#include <vector>
+
+#include "app/InterpreterDlg.h"
+#include "app/MemoryHost.h"
+#include "bench/BenchSupport.h"
+#include "res/DialogTemplate.h"
+
+namespace {
+
+enum Kind { kSelect, kConfirm, kStepBack, kRestart, kDirection, kSearch, kAddSentence, kKinds };
+constexpr const char* kKindNames[kKinds] = {"select_ms", "confirm_ms", "back_ms", "restart_ms",
+                                            "direction_ms", "search_ms", "add_ms"};
+
+double Median(std::vector<double> v) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+double Percentile(std::vector<double> v, double p) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  return v[static_cast<std::size_t>(p * static_cast<double>(v.size() - 1))];
+}
+
+// The dialog on its backend, with a stopwatch around every user action.
+class TimedSession {
+ public:
+  // Opening the dialog (reading both indexes and building the first list) is timed
+  // apart: it is the program's start, not a user action.
+  TimedSession() : m_dialog(std::make_unique<CInterpreterDlg>()), m_host(std::make_unique<CMemoryHost>()) {
+    auto start = std::chrono::steady_clock::now();
+    m_host->Open(*m_dialog);
+    m_dOpenMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  }
+  double OpenMs() const { return m_dOpenMs; }
+
+  int LineCount() const { return m_host->ListState(IDC_CANDIDATES)->GetCount(); }
+  std::string LineText(int i) const { return m_host->ListState(IDC_CANDIDATES)->GetText(i); }
+  bool Complete() const { return m_host->ButtonState(IDC_ADD_SENTENCE)->IsEnabled(); }
+
+  void Select(int line) {
+    Time(kSelect, [&] { m_host->Select(line); });
+  }
+  void Confirm() {
+    Time(kConfirm, [&] { m_host->Click(IDC_CONFIRM); });
+  }
+  void StepBack() {
+    Time(kStepBack, [&] { m_host->Click(IDC_STEP_BACK); });
+  }
+  void Restart() {
+    Time(kRestart, [&] { m_host->Click(IDC_RESTART); });
+  }
+  void Direction(bool bKorean) {
+    Time(kDirection, [&] { m_host->Click(bKorean ? IDC_DIR_KOREAN : IDC_DIR_ENGLISH); });
+  }
+  // Types the text into the search box (no handler runs) and presses Enter there.
+  void Search(const std::string& text) {
+    m_host->Type(IDC_SEARCH, text);
+    Time(kSearch, [&] { m_host->KeyEnter(IDC_SEARCH); });
+  }
+  void AddSentence() {
+    Time(kAddSentence, [&] { m_host->Click(IDC_ADD_SENTENCE); });
+    ++m_nSentences;
+  }
+
+  // A pick by index: the user clicks the line, then the confirm button.
+  void PickAndConfirm(int line) {
+    Select(line);
+    Confirm();
+  }
+
+  int LinesMax() const { return m_nLinesMax; }
+  int Sentences() const { return m_nSentences; }
+  std::array<std::vector<double>, kKinds>& Samples() { return m_samples; }
+
+ private:
+  template <typename F>
+  void Time(Kind kind, F action) {
+    auto start = std::chrono::steady_clock::now();
+    action();
+    auto end = std::chrono::steady_clock::now();
+    m_samples[kind].push_back(std::chrono::duration<double, std::milli>(end - start).count());
+    m_nLinesMax = std::max(m_nLinesMax, LineCount());
+  }
+
+  std::unique_ptr<CInterpreterDlg> m_dialog;
+  std::unique_ptr<CMemoryHost> m_host;
+  std::array<std::vector<double>, kKinds> m_samples;
+  int m_nLinesMax = 0;
+  int m_nSentences = 0;
+  double m_dOpenMs = 0;
+};
+
+// A long session that only looks at the list it is shown: in each direction, rounds
+// of up to eight confirmed steps, picked by index or found with Enter in the search
+// box, with step backs in between; a finished sentence is added; each round ends with
+// a restart.
+void BrowseSession(TimedSession& s, int rounds) {
+  for (bool bKorean : {true, false}) {
+    s.Direction(bKorean);
+    for (int round = 0; round < rounds; ++round) {
+      for (int step = 0; step < 8; ++step) {
+        int count = s.LineCount();
+        if (count == 0) break;
+        int line = (round * 3 + step * 5 + 1) % count;
+        if (step % 3 == 2) {
+          s.Search(s.LineText(line));
+          s.Confirm();
+        } else {
+          s.PickAndConfirm(line);
+        }
+        if (step % 4 == 3) s.StepBack();
+        if (s.Complete()) {
+          s.AddSentence();
+          break;
+        }
+      }
+      s.Restart();
+    }
+  }
+}
+
+// The capacity sample in both directions: each of its 20 steps found with Enter in the
+// search box among lists of up to 8000 lines and confirmed; the pair is added; then
+// half the sentence again, two step backs and a restart.
+void SampleSession(TimedSession& s, int& completed) {
+  for (bool bKorean : {true, false}) {
+    const CapacitySample& sample = bKorean ? bench::World().korean : bench::World().english;
+    s.Direction(bKorean);
+    for (const CapacityStep& step : sample.steps) {
+      s.Search(step.Line());
+      s.Confirm();
+    }
+    if (s.Complete()) {
+      ++completed;
+      s.AddSentence();
+    }
+    for (std::size_t i = 0; i < sample.steps.size() / 2; ++i) {
+      s.Search(sample.steps[i].Line());
+      s.Confirm();
+    }
+    s.StepBack();
+    s.StepBack();
+    s.Restart();
+  }
+}
+
+void Report(benchmark::State& state, std::array<std::vector<double>, kKinds>& samples,
+            int linesMax, const std::vector<double>& opens) {
+  state.counters["open_ms"] = Median(opens);
+  std::vector<double> all;
+  for (int k = 0; k < kKinds; ++k) {
+    all.insert(all.end(), samples[k].begin(), samples[k].end());
+    state.counters[kKindNames[k]] = Median(samples[k]);
+  }
+  state.counters["actions"] = static_cast<double>(all.size());
+  state.counters["median_ms"] = Median(all);
+  state.counters["p90_ms"] = Percentile(all, 0.9);
+  state.counters["max_ms"] = all.empty() ? 0 : *std::max_element(all.begin(), all.end());
+  state.counters["lines_max"] = linesMax;
+}
+
+void BM_SessionTestDictionaries(benchmark::State& state) {
+  bench::EnterDir(bench::TestDictDir());
+  std::array<std::vector<double>, kKinds> samples;
+  std::vector<double> opens;
+  int linesMax = 0;
+  for (auto _ : state) {
+    TimedSession s;
+    opens.push_back(s.OpenMs());
+    BrowseSession(s, 12);
+    for (int k = 0; k < kKinds; ++k)
+      samples[k].insert(samples[k].end(), s.Samples()[k].begin(), s.Samples()[k].end());
+    linesMax = std::max(linesMax, s.LinesMax());
+  }
+  Report(state, samples, linesMax, opens);
+}
+BENCHMARK(BM_SessionTestDictionaries)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_SessionCapacity(benchmark::State& state) {
+  bench::EnterDir(bench::CapacityDir());
+  std::array<std::vector<double>, kKinds> samples;
+  std::vector<double> opens;
+  int linesMax = 0;
+  int completed = 0, sessions = 0;
+  for (auto _ : state) {
+    TimedSession s;
+    opens.push_back(s.OpenMs());
+    SampleSession(s, completed);
+    BrowseSession(s, 2);
+    ++sessions;
+    for (int k = 0; k < kKinds; ++k)
+      samples[k].insert(samples[k].end(), s.Samples()[k].begin(), s.Samples()[k].end());
+    linesMax = std::max(linesMax, s.LinesMax());
+  }
+  Report(state, samples, linesMax, opens);
+  // Both directions of the sample complete in every session.
+  state.counters["samples_complete"] = sessions ? completed / (2.0 * sessions) : 0;
+}
+BENCHMARK(BM_SessionCapacity)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+}  // namespace
+
+namespace {
+
+// The two halves of the first candidate list on the capacity dictionaries (8000 lines
+// from 100 runs): the whole build (the scan of all 200,000 sentence patterns for their
+// first items, then the fill), and the fill alone (the merge of the 100 runs, reading
+// each of the 8000 lexicon records).
+void BM_FirstListBuildCapacity(benchmark::State& state) {
+  bench::EnterDir(bench::CapacityDir());
+  auto dialog = std::make_unique<CInterpreterDlg>();
+  auto host = std::make_unique<CMemoryHost>();
+  host->Open(*dialog);
+  for (auto _ : state) dialog->BuildCandidateList();
+  state.counters["lines"] = host->ListState(IDC_CANDIDATES)->GetCount();
+  state.counters["runs"] = dialog->m_nCandWork;
+}
+BENCHMARK(BM_FirstListBuildCapacity)->Unit(benchmark::kMillisecond);
+
+void BM_FirstListFillCapacity(benchmark::State& state) {
+  bench::EnterDir(bench::CapacityDir());
+  auto dialog = std::make_unique<CInterpreterDlg>();
+  auto host = std::make_unique<CMemoryHost>();
+  host->Open(*dialog);
+  for (auto _ : state) {
+    state.PauseTiming();
+    host->List(IDC_CANDIDATES)->ResetContent();
+    for (int j = 1; j <= dialog->m_nCandWork; ++j)
+      dialog->m_candWork[j].nCursor = dialog->m_candWork[j].nFirst;
+    state.ResumeTiming();
+    dialog->FillCandidateList();
+  }
+  state.counters["lines"] = host->ListState(IDC_CANDIDATES)->GetCount();
+  state.counters["runs"] = dialog->m_nCandWork;
+}
+BENCHMARK(BM_FirstListFillCapacity)->Unit(benchmark::kMillisecond);
+
+}  // namespace

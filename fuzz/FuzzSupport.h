@@ -1,0 +1,50 @@
+// Shared pieces of the fuzz targets. Every reader of the program opens its dictionary
+// files by bare name from the current directory, so a target runs inside a private
+// scratch directory and writes the fuzzer's bytes there as .dex files before each run.
+// Every dictionary file exists at all times (empty unless written): a missing file
+// would end the process with status 1, which is the program's rule, not a finding.
+//
+// Input layout of the targets that take several files: sections separated by the line
+// kSectionSeparator ("\n--8<--\n"); section i becomes the i-th file the target names,
+// the section after the files (when the target takes one) is its control text. Missing
+// sections are empty. fuzz/make-seeds.sh writes inputs in this layout.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fuzz {
+
+inline constexpr std::string_view kSectionSeparator = "\n--8<--\n";
+
+// All seven dictionary names, in the order main, ekmain, gu, ekgu, change, ekchange, tosi.
+const std::vector<const char*>& AllDictionaryNames();
+
+// Creates the scratch directory (under /dev/shm when present), changes into it and
+// writes every dictionary as an empty file. Call once, from LLVMFuzzerInitialize with
+// its arguments: relative paths among them (corpus directories, inputs to replay,
+// -artifact_prefix=, -dict= and the like) are made absolute first, since libFuzzer
+// reads them only after the change of directory.
+void EnterScratchDir(int* argc, char*** argv);
+
+// Splits `data` at the separator into exactly `count` sections (the last one takes the
+// rest, separators included; missing ones are empty).
+std::vector<std::string_view> SplitSections(const std::uint8_t* data, std::size_t size,
+                                            std::size_t count);
+
+// Replaces the file `name` in the scratch directory by `bytes`.
+void WriteFile(const char* name, std::string_view bytes);
+
+// Lines of a control text, without their line ends ("\n", and a "\r" before it).
+std::vector<std::string> Lines(std::string_view text);
+
+// Invariant check that stays on in release builds: prints `what` and aborts.
+#define FUZZ_CHECK(condition, what)                    \
+  do {                                                 \
+    if (!(condition)) ::fuzz::Fail(__FILE__, __LINE__, what); \
+  } while (0)
+[[noreturn]] void Fail(const char* file, int line, const char* what);
+
+}  // namespace fuzz

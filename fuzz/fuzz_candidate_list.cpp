@@ -1,0 +1,83 @@
+// Fuzz target: the candidate list for the next step (BuildCandidateList and
+// FillCandidateList) on arbitrary dictionaries. Sections: main.dex, gu.dex, change.dex,
+// ekmain.dex, ekgu.dex, ekchange.dex, then the composition: the control text's first
+// byte picks the direction (odd: Korean to English), each following line is one
+// committed step "key<TAB>phrase<TAB>translation" (at most 49; none: the first list).
+// The dialog starts on the in-memory backend (which builds the first list), then the
+// steps are committed and checked as the confirm command does, and the list is built.
+#include <memory>
+
+#include "app/InterpreterDlg.h"
+#include "app/MemoryHost.h"
+#include "dict/Capacities.h"
+#include "dict/RecordLayout.h"
+#include "fuzz/FuzzSupport.h"
+#include "res/DialogTemplate.h"
+
+namespace {
+
+std::string Field(const std::string& line, int index) {
+  std::size_t from = 0;
+  for (int i = 0; i < index; ++i) {
+    from = line.find('\t', from);
+    if (from == std::string::npos) return "";
+    ++from;
+  }
+  return line.substr(from, line.find('\t', from) - from);
+}
+
+void CheckList(CMemoryHost& host) {
+  const IListPeer* list = host.ListState(IDC_CANDIDATES);
+  FUZZ_CHECK(list != nullptr, "the candidate list exists");
+  FUZZ_CHECK(list->GetCount() <= kMaxListLines, "at most 8000 lines");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  fuzz::EnterScratchDir(argc, argv);
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  auto sections = fuzz::SplitSections(data, size, 7);
+  fuzz::WriteFile(kMainKor, sections[0]);
+  fuzz::WriteFile(kGuKor, sections[1]);
+  fuzz::WriteFile(kChangeKor, sections[2]);
+  fuzz::WriteFile(kMainEng, sections[3]);
+  fuzz::WriteFile(kGuEng, sections[4]);
+  fuzz::WriteFile(kChangeEng, sections[5]);
+  std::string_view control = sections[6];
+
+  auto dialog = std::make_unique<CInterpreterDlg>();
+  auto host = std::make_unique<CMemoryHost>();
+  host->Open(*dialog);
+  CheckList(*host);
+
+  unsigned char direction = (!control.empty() && (control[0] & 1)) ? 1 : 0;
+  if (!control.empty()) control.remove_prefix(1);
+  std::vector<std::string> lines = fuzz::Lines(control);
+  if (lines.size() > static_cast<std::size_t>(kMaxSteps - 1)) lines.resize(kMaxSteps - 1);
+  const int steps = static_cast<int>(lines.size());
+
+  dialog->m_bKoreanSource = direction;
+  CSentenceBuilder& builder = dialog->m_builder;
+  for (int i = 0; i < steps; ++i) {
+    StepRecord& step = builder.m_steps[i];
+    const std::string& line = lines[static_cast<std::size_t>(i)];
+    step.strKey = Field(line, 0);
+    step.strPhrase = Field(line, 1);
+    step.strTranslation = Field(line, 2);
+    step.nPrev = i - 1;
+    step.nNext = i + 1 < steps ? i + 1 : kChainEnd;
+  }
+  dialog->m_nSteps = steps;
+  if (steps > 0) {
+    builder.m_nLast = steps - 1;
+    builder.m_bKoreanSource = direction;
+    builder.CheckSentence();
+  }
+  dialog->BuildCandidateList();
+  CheckList(*host);
+  return 0;
+}
