@@ -8,6 +8,7 @@
 #include "dict/Fields.h"
 #include "dict/RecordLayout.h"
 #include "engine/CommaList.h"
+#include "engine/SlotItem.h"
 
 #include <cstring>
 #include <string_view>
@@ -29,9 +30,9 @@ std::string JoinChain(const StepRecord* work, int a, int b, ChainKind kind) {
     const StepRecord& step = work[i];
     const std::string& key = step.strKey;
     if (key == "zz") {
-      chain += "-" + step.strPhrase + ",";
+      chain += FreeSlotItem(step.strPhrase) + ",";
     } else if (key == "mz") {
-      chain += kind == ChainKind::Pattern ? std::string("mz,") : "-" + step.strPhrase + ",";
+      chain += kind == ChainKind::Pattern ? std::string("mz,") : FreeSlotItem(step.strPhrase) + ",";
     } else if (StartsWithZ(key) && kind == ChainKind::GroupTail) {
       chain += step.strGroup;  // already ends with ","
     } else {

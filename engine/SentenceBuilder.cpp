@@ -1,5 +1,7 @@
 #include "engine/SentenceBuilder.h"
 
+#include "engine/SlotItem.h"
+
 #include <utility>
 #include <vector>
 
@@ -90,8 +92,7 @@ void CSentenceBuilder::BuildKeyList(std::string& keyList) const {
   for (int walked = 0; walked < kMaxSteps; ++walked) {
     const StepRecord& step = m_work[i];
     if (IsFreeInputKey(step.strKey)) {
-      keyList += '-';
-      keyList += step.strPhrase;
+      keyList += FreeSlotItem(step.strPhrase);
     } else {
       keyList += step.strKey;
     }

@@ -520,3 +520,16 @@ TEST_F(SentenceBuilderTest, ARuleThatDoublesItsOwnResultStaysWithinTheTextCapaci
   EXPECT_LE(B().m_strTranslation.size(), limit);
   EXPECT_EQ(B().m_strTranslation.substr(0, 6), "t0 t0 ");
 }
+
+// A typed word with "," is one item: it neither fills two items of a rule nor shifts
+// the later steps against their records, so the rule merges the steps it names.
+TEST_F(SentenceBuilderTest, ATypedWordWithCommasDoesNotShiftMerges) {
+  Rules({"adj,n_food;@1@ of @0@;zNP;"});
+  Patterns({{",-x,zNP,", "@0@ @1@"}});
+  Steps({{"zz", "x,adj,n_food", ""}, {"adj", "p1", "t1"}, {"n_food", "p2", "t2"}});
+  EXPECT_FALSE(B().CheckSentence());  // "-x,adj,n_food" is no item "-x"
+  EXPECT_EQ(B().m_nLast, 1);
+  EXPECT_EQ(B().m_work[1].strKey, "zNP");
+  EXPECT_EQ(B().m_work[1].strTranslation, "t2 of t1");
+  EXPECT_EQ(B().m_work[0].strPhrase, "x,adj,n_food");
+}

@@ -111,22 +111,25 @@ TEST_F(UserInputTest, FreeSlotsSpelledWithMarkersCompleteTheirSentences) {
   }
 }
 
-TEST_F(UserInputTest, ATypedCommaSplitsTheWordIntoTwoItems) {
-  // A key list holds a typed word as "-" + word, so a "," in it separates items: the
-  // word "a,b" in the slot "-a" stands for the two items "-a" and "b", and fills the
-  // two-item sentence ",-a,b," with one step. The dialog goes on normally.
-  WritePatterns("change.dex", {{",-a,b,", "[@0@]"}});
+TEST_F(UserInputTest, ATypedCommaStaysInsideItsStep) {
+  // A typed word is one step and stays one item of the key list: the word "a,b" in the
+  // slot "-a" fills neither the one-item sentence ",-a," nor the two-item sentence
+  // ",-a,b,", and the step after it still lines up with its own record.
+  WritePatterns("change.dex", {{",-a,", "[@0@]"}, {",-a,b,", "[@0@]"}, {",-a,-c,", "<@1@>"}});
   WriteEmptyDictionaries();
   Dialog dialog;
   ASSERT_EQ(dialog.Lines(), std::vector<std::string>{"-a"});
   dialog.Select(0);
   dialog.Type(IDC_SEARCH, "-a,b");
   dialog.Confirm();
+  EXPECT_FALSE(dialog.AddEnabled());
+  EXPECT_EQ(dialog.Sentence(), " a,b");
+  EXPECT_TRUE(dialog.Lines().empty());  // no pattern begins with the typed word
+  dialog.Click(IDC_STEP_BACK);
+  dialog.Select(0);
+  dialog.Type(IDC_SEARCH, "-a");
+  dialog.Confirm();
   EXPECT_TRUE(dialog.AddEnabled());
-  EXPECT_EQ(dialog.Sentence(), "A,b");
-  EXPECT_EQ(dialog.Translation(), "[]");
-  dialog.Click(IDC_ADD_SENTENCE);
-  EXPECT_EQ(dialog.Collected(), "A,b\r\n[]\r\n\r\n");
   hostile::Workout(dialog, 31, 20);
 }
 
