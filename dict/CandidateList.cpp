@@ -90,7 +90,7 @@ void CInterpreterDlg::OfferPatternItem(const std::string& strItem, std::string& 
 }
 
 void CInterpreterDlg::ScanPatternStarts(std::string& strAccumulator) {
-  CDexFile file(m_bKoreanSource ? kChangeKor : kChangeEng);
+  CDexFile file(m_bKoreanSource ? kChangeKor : kChangeEng, DexAccess::Pass);
   const int count = PatternCount(file);
   std::string previous;
   unsigned char record[kPatternRecordSize];

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 
 #include "dict/MissingDictionary.h"
@@ -50,7 +51,11 @@ void GuardedCopy(void* to, const void* from, std::size_t size) {
 
 }  // namespace
 
-CDexFile::CDexFile(const char* fileName) {
+namespace {
+constexpr std::size_t kReadAheadBytes = 64 * 1024;  // one block of a pass
+}  // namespace
+
+CDexFile::CDexFile(const char* fileName, DexAccess access) {
   // Non-blocking, so that a named pipe in a dictionary's place cannot hang the open; a
   // file that is not a regular file is then refused below.
   int fd = ::open(fileName, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -61,6 +66,11 @@ CDexFile::CDexFile(const char* fileName) {
     EndForMissingDictionary(fileName);
   }
   m_nSize = static_cast<long>(info.st_size);
+  if (access == DexAccess::Pass) {
+    m_fd = fd;
+    m_block.resize(kReadAheadBytes);
+    return;
+  }
   if (m_nSize > 0) {
     void* map = ::mmap(nullptr, static_cast<std::size_t>(m_nSize), PROT_READ, MAP_PRIVATE, fd, 0);
     if (map == MAP_FAILED) {
@@ -75,6 +85,34 @@ CDexFile::CDexFile(const char* fileName) {
 
 CDexFile::~CDexFile() {
   if (m_pData) ::munmap(const_cast<unsigned char*>(m_pData), static_cast<std::size_t>(m_nSize));
+  if (m_fd >= 0) ::close(m_fd);
+}
+
+void CDexFile::ReadAhead(unsigned char* buffer, std::size_t size) {
+  while (size > 0) {
+    long inBlock = m_nPosition - m_nBlockStart;
+    if (inBlock < 0 || inBlock >= m_nBlockLength) {
+      // Refill from the position; a file shortened since opening gives a short block.
+      m_nBlockStart = m_nPosition;
+      m_nBlockLength = 0;
+      ssize_t got;
+      do {
+        got = ::pread(m_fd, m_block.data(), m_block.size(), m_nBlockStart);
+      } while (got < 0 && errno == EINTR);
+      if (got <= 0) {
+        std::memset(buffer, 0, size);
+        return;
+      }
+      m_nBlockLength = got;
+      inBlock = 0;
+    }
+    std::size_t take = static_cast<std::size_t>(m_nBlockLength - inBlock);
+    if (take > size) take = size;
+    std::memcpy(buffer, m_block.data() + inBlock, take);
+    buffer += take;
+    size -= take;
+    m_nPosition += static_cast<long>(take);
+  }
 }
 
 void CDexFile::Seek(long offset) { m_nPosition = offset < 0 ? 0 : offset; }
@@ -87,7 +125,15 @@ std::size_t CDexFile::Read(void* buffer, std::size_t size) {
   std::size_t available = 0;
   if (m_nPosition < m_nSize) available = static_cast<std::size_t>(m_nSize - m_nPosition);
   std::size_t copied = size < available ? size : available;
-  if (copied > 0) GuardedCopy(buffer, m_pData + m_nPosition, copied);
+  if (copied > 0) {
+    if (m_fd >= 0) {
+      long start = m_nPosition;
+      ReadAhead(static_cast<unsigned char*>(buffer), copied);
+      m_nPosition = start;
+    } else {
+      GuardedCopy(buffer, m_pData + m_nPosition, copied);
+    }
+  }
   if (copied < size) std::memset(static_cast<unsigned char*>(buffer) + copied, 0, size - copied);
   m_nPosition += static_cast<long>(copied);
   return copied;

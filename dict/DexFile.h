@@ -2,18 +2,24 @@
 // directory for the length of one call, and closed when the object goes out of scope.
 // Every reader of every dictionary goes through this class.
 //
-// The file is mapped read-only when opened, so one record costs a copy from memory
-// instead of a system call. The length is taken once, at opening: a file replaced
-// (renamed over) while a call runs is seen as it was when the call opened it; a file
-// shortened in place reads as zero bytes past its new end instead of faulting.
+// For probes (bisections, scattered records) the file is mapped read-only when opened,
+// so one record costs a copy from memory instead of a system call. For a pass over
+// every record in order, it is read ahead in blocks instead, as a buffered file is:
+// a fresh mapping of a large file would cost more in page faults than the pass itself.
+// The length is taken once, at opening: a file replaced (renamed over) while a call
+// runs is seen as it was when the call opened it; a file shortened in place reads as
+// zero bytes past its new end instead of faulting.
 #pragma once
 #include <cstddef>
 #include <string>
 
+// How a call will read the file: a few records anywhere, or every record in order.
+enum class DexAccess { Probes, Pass };
+
 class CDexFile {
  public:
   // Opens the file, or ends the program with status 1 (EndForMissingDictionary).
-  explicit CDexFile(const char* fileName);
+  explicit CDexFile(const char* fileName, DexAccess access = DexAccess::Probes);
   ~CDexFile();
   CDexFile(const CDexFile&) = delete;
   CDexFile& operator=(const CDexFile&) = delete;
@@ -33,7 +39,14 @@ class CDexFile {
   long Size() const { return m_nSize; }
 
  private:
-  const unsigned char* m_pData = nullptr;
+  // Copies size bytes at the position from the read-ahead block, refilling it as needed.
+  void ReadAhead(unsigned char* buffer, std::size_t size);
+
+  const unsigned char* m_pData = nullptr;  // the mapping (probes)
+  int m_fd = -1;                           // the open file (pass)
+  std::string m_block;                     // read-ahead block (pass)
+  long m_nBlockStart = 0;
+  long m_nBlockLength = 0;
   long m_nSize = 0;
   long m_nPosition = 0;
 };

@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 
 #include "dict/RecordLayout.h"
+#include "engine/CommaList.h"
 #include "tests/support/DexFixture.h"
 
 TEST(DexFile, RecordCountIsTheLengthDividedByTheRecordSize) {
@@ -80,4 +83,32 @@ TEST(DexFile, MissingFileOrDirectoryEndsTheProgramWithStatusOne) {
   EXPECT_EXIT(CDexFile("missing.dex"), ::testing::ExitedWithCode(1), "");
   std::filesystem::create_directory("dir.dex");
   EXPECT_EXIT(CDexFile("dir.dex"), ::testing::ExitedWithCode(1), "");
+}
+
+// A pass reads ahead in blocks: every record, also one that straddles a block's end,
+// reads the same as through the mapping, and a file shortened during the pass reads
+// as zeros past its new end.
+TEST(DexFilePass, ReadsTheSameAsProbesAndZerosPastAShortenedEnd) {
+  ScratchDir dir;
+  std::string bytes;
+  for (int i = 0; i < 300 * 1024; ++i) bytes.push_back(static_cast<char>(i * 7 + i / 256));
+  WriteBytes("f.dex", bytes);
+  const std::size_t kRecord = 300;  // does not divide the block size
+  CDexFile probes("f.dex");
+  CDexFile pass("f.dex", DexAccess::Pass);
+  const long count = FileLength(pass) / static_cast<long>(kRecord);
+  unsigned char a[kRecord], b[kRecord];
+  for (long r = 0; r < count; ++r) {
+    probes.ReadRecord(r, kRecord, a);
+    pass.ReadRecord(r, kRecord, b);
+    ASSERT_EQ(std::memcmp(a, b, kRecord), 0) << "record " << r;
+  }
+  pass.ReadRecord(3, kRecord, b);  // back to an earlier record
+  probes.ReadRecord(3, kRecord, a);
+  EXPECT_EQ(std::memcmp(a, b, kRecord), 0);
+
+  CDexFile shrinking("f.dex", DexAccess::Pass);
+  Truncate("f.dex", 1000);
+  shrinking.ReadRecord(count - 1, kRecord, b);
+  EXPECT_EQ(std::count(b, b + kRecord, 0), static_cast<long>(kRecord));
 }

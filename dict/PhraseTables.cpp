@@ -16,7 +16,7 @@ namespace {
 // Fills table/last from the key runs of one lexicon file. A run that finds the table
 // full is not stored; the stored runs keep their exact ranges.
 void LoadGroups(const char* fileName, MainGroup* table, int& last) {
-  CDexFile file(fileName);
+  CDexFile file(fileName, DexAccess::Pass);
   const int count = FileLength(file) / static_cast<int>(kLexiconRecordSize);
   unsigned char record[kLexiconRecordSize];
   std::string previous;
@@ -43,7 +43,7 @@ void LoadGroups(const char* fileName, MainGroup* table, int& last) {
 // Fills table/last from one phrase-rule file. A result key that finds the table full
 // is not stored; rules of the stored keys still add their first keys.
 void LoadFirstKeys(const char* fileName, GuKeyEntry* table, int& last) {
-  CDexFile file(fileName);
+  CDexFile file(fileName, DexAccess::Pass);
   last = -1;
   const int count = FileLength(file) / static_cast<int>(kRuleRecordSize);
   unsigned char record[kRuleRecordSize];

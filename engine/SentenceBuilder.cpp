@@ -127,7 +127,7 @@ bool CSentenceBuilder::CheckSentence() {
 }
 
 void CSentenceBuilder::ApplyPhraseRules(std::string& keyList) {
-  CDexFile file(m_bKoreanSource ? kGuKor : kGuEng);
+  CDexFile file(m_bKoreanSource ? kGuKor : kGuEng, DexAccess::Pass);
   const int count = FileLength(file) / static_cast<int>(kRuleRecordSize);
   std::string pattern;  // the rule's pattern with its final ","
   for (int k = 0; k < count; ++k) {
@@ -233,7 +233,7 @@ std::string CSentenceBuilder::GetContinuationKeys(std::string strTail, std::stri
   std::string pairList = ",";
   std::vector<std::pair<std::string, std::string>> pairs;
   {
-    CDexFile file(m_bKoreanSource ? kGuKor : kGuEng);
+    CDexFile file(m_bKoreanSource ? kGuKor : kGuEng, DexAccess::Pass);
     const int count = FileLength(file) / static_cast<int>(kRuleRecordSize);
     // The first items of pattern + "," equal the tail exactly when the pattern begins
     // with the tail and the tail ends its last item with ","; a pattern that begins
