@@ -403,8 +403,8 @@ TEST(InterpreterScreenshot, RendersTheProgramOnItsDictionaries) {
     };
     EXPECT_GT(window.Lines().size(), 0);
     // On the bundled dictionaries, the sentences of the README's example session.
-    const QStringList liked = {"저;I;", "-~은(는)", "영화;", "-~을(를)", "좋아해요.;"};
-    const QStringList started = {"저;I;", "-~은(는)", "커피;", "-~을(를)"};
+    const QStringList liked = {"저;I;", "-(은(는))", "영화;", "-(을(를))", "좋아해요.;"};
+    const QStringList started = {"저;I;", "-(은(는))", "커피;", "-(을(를))"};
     bool scripted = false;
     if (composeLines(liked) && window.Enabled(IDC_ADD_SENTENCE)) {
       window.Click(IDC_ADD_SENTENCE);
