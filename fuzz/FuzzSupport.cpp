@@ -145,4 +145,14 @@ void Fail(const char* file, int line, const char* what) {
   std::abort();
 }
 
+std::string Field(const std::string& line, int index) {
+  std::size_t from = 0;
+  for (int i = 0; i < index; ++i) {
+    from = line.find('\t', from);
+    if (from == std::string::npos) return "";
+    ++from;
+  }
+  return line.substr(from, line.find('\t', from) - from);
+}
+
 }  // namespace fuzz

@@ -40,6 +40,9 @@ void WriteFile(const char* name, std::string_view bytes);
 // Lines of a control text, without their line ends ("\n", and a "\r" before it).
 std::vector<std::string> Lines(std::string_view text);
 
+// Field `index` (0-based) of a tab-separated line; "" when the line has fewer.
+std::string Field(const std::string& line, int index);
+
 // Invariant check that stays on in release builds: prints `what` and aborts.
 #define FUZZ_CHECK(condition, what)                    \
   do {                                                 \

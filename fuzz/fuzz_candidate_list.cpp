@@ -16,15 +16,6 @@
 
 namespace {
 
-std::string Field(const std::string& line, int index) {
-  std::size_t from = 0;
-  for (int i = 0; i < index; ++i) {
-    from = line.find('\t', from);
-    if (from == std::string::npos) return "";
-    ++from;
-  }
-  return line.substr(from, line.find('\t', from) - from);
-}
 
 void CheckList(CMemoryHost& host) {
   const IListPeer* list = host.ListState(IDC_CANDIDATES);
@@ -65,9 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int i = 0; i < steps; ++i) {
     StepRecord& step = builder.m_steps[i];
     const std::string& line = lines[static_cast<std::size_t>(i)];
-    step.strKey = Field(line, 0);
-    step.strPhrase = Field(line, 1);
-    step.strTranslation = Field(line, 2);
+    step.strKey = fuzz::Field(line, 0);
+    step.strPhrase = fuzz::Field(line, 1);
+    step.strTranslation = fuzz::Field(line, 2);
     step.nPrev = i - 1;
     step.nNext = i + 1 < steps ? i + 1 : kChainEnd;
   }

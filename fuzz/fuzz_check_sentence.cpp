@@ -10,20 +10,6 @@
 #include "engine/SentenceBuilder.h"
 #include "fuzz/FuzzSupport.h"
 
-namespace {
-
-std::string Field(const std::string& line, int index) {
-  std::size_t from = 0;
-  for (int i = 0; i < index; ++i) {
-    from = line.find('\t', from);
-    if (from == std::string::npos) return "";
-    ++from;
-  }
-  return line.substr(from, line.find('\t', from) - from);
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   fuzz::EnterScratchDir(argc, argv);
   return 0;
@@ -47,9 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int i = 0; i <= last; ++i) {
     StepRecord& step = builder->m_steps[i];
     const std::string& line = lines[static_cast<std::size_t>(i)];
-    step.strKey = Field(line, 0);
-    step.strPhrase = Field(line, 1);
-    step.strTranslation = Field(line, 2);
+    step.strKey = fuzz::Field(line, 0);
+    step.strPhrase = fuzz::Field(line, 1);
+    step.strTranslation = fuzz::Field(line, 2);
     step.nPrev = i - 1;
     step.nNext = i < last ? i + 1 : kChainEnd;
   }
@@ -65,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                "working chain: nNext");
   }
   for (int i = 0; i <= last; ++i)
-    FUZZ_CHECK(builder->m_steps[i].strKey == Field(lines[static_cast<std::size_t>(i)], 0),
+    FUZZ_CHECK(builder->m_steps[i].strKey == fuzz::Field(lines[static_cast<std::size_t>(i)], 0),
                "committed steps unchanged");
   return 0;
 }
