@@ -1,6 +1,7 @@
 // The commands that change the composition: confirm a step, take one back, restart,
 // add the finished pair to the collected text, and follow the user's edits of it.
 #include "app/InterpreterDlg.h"
+#include "dict/Cp949.h"
 #include "res/Strings.h"
 
 namespace {
@@ -9,17 +10,11 @@ constexpr const char* kWhiteSpace = " \t\r\n\v\f";
 
 bool IsFreeInputKey(const std::string& key) { return key == "zz" || key == "mz"; }
 
-bool IsLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
-
-bool IsTrailByte(unsigned char b) {
-  return (b >= 0x41 && b <= 0x5A) || (b >= 0x61 && b <= 0x7A) || (b >= 0x81 && b <= 0xFE);
-}
-
 // Bytes of the first character of `text`: a double-byte character counts whole.
 std::size_t FirstCharLength(const std::string& text) {
   if (text.empty()) return 0;
-  if (text.size() >= 2 && IsLeadByte(static_cast<unsigned char>(text[0])) &&
-      IsTrailByte(static_cast<unsigned char>(text[1])))
+  if (text.size() >= 2 && IsCp949LeadByte(static_cast<unsigned char>(text[0])) &&
+      IsCp949TrailByte(static_cast<unsigned char>(text[1])))
     return 2;
   return 1;
 }

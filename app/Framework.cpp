@@ -1,10 +1,9 @@
 #include "app/Framework.h"
 
+#include "dict/Cp949.h"
 #include "res/DialogTemplate.h"
 
 namespace {
-
-bool IsLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
 
 unsigned char FoldAscii(unsigned char b) { return (b >= 'a' && b <= 'z') ? b - 'a' + 'A' : b; }
 
@@ -24,7 +23,7 @@ bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
   while (i < prefix.size()) {
     auto p = static_cast<unsigned char>(prefix[i]);
     auto t = static_cast<unsigned char>(text[i]);
-    if (IsLeadByte(p) && i + 1 < prefix.size()) {
+    if (IsCp949LeadByte(p) && i + 1 < prefix.size()) {
       if (p != t || prefix[i + 1] != text[i + 1]) return false;
       i += 2;
     } else {

@@ -65,7 +65,7 @@ std::size_t BadUtf8Length(const char* at, std::size_t left) {
 // Length of the invalid code page 949 unit at `at`: a lead byte with its trail, or one byte.
 std::size_t BadCp949Length(const char* at, std::size_t left) {
   unsigned char lead = static_cast<unsigned char>(*at);
-  if (lead >= 0x81 && lead <= 0xFE && left >= 2 && static_cast<unsigned char>(at[1]) >= 0x41)
+  if (IsCp949LeadByte(lead) && left >= 2 && static_cast<unsigned char>(at[1]) >= 0x41)
     return 2;
   return 1;
 }

@@ -5,6 +5,13 @@
 #include <string>
 #include <string_view>
 
+// The byte classes of code page 949: a double-byte character is a lead byte followed by
+// a trail byte. Used wherever text is walked character by character.
+inline bool IsCp949LeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
+inline bool IsCp949TrailByte(unsigned char b) {
+  return (b >= 0x41 && b <= 0x5A) || (b >= 0x61 && b <= 0x7A) || (b >= 0x81 && b <= 0xFE);
+}
+
 // UTF-8 to code page 949 for text typed by the user: every character that code page 949
 // cannot hold (and every malformed UTF-8 sequence) becomes one "?".
 std::string Utf8ToCp949(std::string_view utf8);
