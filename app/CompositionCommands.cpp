@@ -1,14 +1,14 @@
 // The commands that change the composition: confirm a step, take one back, restart,
 // add the finished pair to the collected text, and follow the user's edits of it.
 #include "app/InterpreterDlg.h"
-#include "dict/Cp949.h"
+#include "base/Cp949.h"
+#include "dict/KeyVocabulary.h"
+#include "engine/PhraseJoin.h"
 #include "res/Strings.h"
 
 namespace {
 
 constexpr const char* kWhiteSpace = " \t\r\n\v\f";
-
-bool IsFreeInputKey(const std::string& key) { return key == "zz" || key == "mz"; }
 
 // Bytes of the first character of `text`: a double-byte character counts whole.
 std::size_t FirstCharLength(const std::string& text) {
@@ -27,17 +27,11 @@ void CapitaliseFirst(std::string& text) {
 
 }  // namespace
 
-void CInterpreterDlg::AppendPhrase(std::string strPhrase) {
-  std::string::size_type bracket = strPhrase.find('[');
-  if (bracket != std::string::npos) strPhrase.erase(bracket);
-  if (!strPhrase.empty() && strPhrase[0] == '(') {
-    m_strSentence += strPhrase;
-    m_corrector.Correct(m_strSentence);
-  } else if (!strPhrase.empty() && strPhrase[0] == '~') {
-    m_strSentence += strPhrase.substr(1);
-  } else {
-    m_strSentence += " " + strPhrase;
-  }
+void CInterpreterDlg::AppendPhrase(const std::string& strPhrase) {
+  ::AppendPhrase(m_strSentence, strPhrase);
+  // A particle slot ("(...") is resolved at once, so the sentence box shows the
+  // particle that fits the word before it.
+  if (!strPhrase.empty() && strPhrase[0] == '(') m_corrector.Correct(m_strSentence);
 }
 
 void CInterpreterDlg::FinishSentence() {
@@ -57,47 +51,47 @@ void CInterpreterDlg::OnConfirmStep() {
 
   // A list longer than the key table cannot arise (the fill stops at its size); a
   // selection past it is treated as no usable line all the same.
-  int sel = m_listCandidates.GetCurSel();
-  if (sel < 0 || sel >= kMaxListLines) {
+  int selected = m_listCandidates.GetCurSel();
+  if (selected < 0 || selected >= kMaxListLines) {
     MessageBox(PickFromListMessage());
     return;
   }
-  const std::string key = m_strListKeys[sel];
+  const std::string key = m_candidates.m_strListKeys[selected];
   if (!IsFreeInputKey(key) && m_strSearch.find(';') == std::string::npos) {
     MessageBox(PickFromListMessage());
     return;
   }
 
-  const int n = m_nSteps;
-  StepRecord& r = m_builder.m_steps[n];
-  std::string t = m_strSearch;
+  const int index = m_nSteps;
+  StepRecord& step = m_builder.m_steps[index];
+  std::string line = m_strSearch;
   if (!IsFreeInputKey(key)) {
-    std::string::size_type semicolon = t.find(';');
-    r.strPhrase = t.substr(0, semicolon);
-    t.erase(0, semicolon + 1);
-    semicolon = t.find(';');
-    r.strTranslation = semicolon == std::string::npos ? std::string() : t.substr(0, semicolon);
+    std::string::size_type semicolon = line.find(';');
+    step.strPhrase = line.substr(0, semicolon);
+    line.erase(0, semicolon + 1);
+    semicolon = line.find(';');
+    step.strTranslation = semicolon == std::string::npos ? std::string() : line.substr(0, semicolon);
   } else {
     // The line's marker character (or whatever the user left in its place) goes; a
     // double-byte character goes whole, so the phrase never starts with a lone trail byte.
-    r.strPhrase = t.substr(FirstCharLength(t));
-    r.strTranslation.clear();
+    step.strPhrase = line.substr(FirstCharLength(line));
+    step.strTranslation.clear();
   }
-  r.strKey = key;
-  if (n > 0) m_builder.m_steps[n - 1].nNext = n;
-  r.nPrev = n - 1;
-  r.nNext = kChainEnd;
+  step.strKey = key;
+  if (index > 0) m_builder.m_steps[index - 1].nNext = index;
+  step.nPrev = index - 1;
+  step.nNext = kChainEnd;
 
-  m_builder.m_nLast = n;
+  m_builder.m_nLast = index;
   m_builder.m_bKoreanSource = m_bKoreanSource;
   if (m_builder.CheckSentence()) {
     FinishSentence();
   } else {
-    AppendPhrase(r.strPhrase);
+    AppendPhrase(step.strPhrase);
     m_btnAddSentence.EnableWindow(false);
   }
 
-  m_nSteps = n + 1;
+  m_nSteps = index + 1;
   if (m_nSteps >= kMaxSteps) {
     MessageBox(SentenceTooLongMessage());
     m_nSteps -= 2;
@@ -111,25 +105,25 @@ void CInterpreterDlg::OnConfirmStep() {
 
 void CInterpreterDlg::OnStepBack() {
   m_nSteps -= 2;
-  const int a = m_nSteps;
-  if (a < 0) {
+  const int last = m_nSteps;
+  if (last < 0) {
     OnRestart();
     return;
   }
-  m_builder.m_steps[a].nNext = kChainEnd;
+  m_builder.m_steps[last].nNext = kChainEnd;
 
-  m_builder.m_nLast = a;
+  m_builder.m_nLast = last;
   m_builder.m_bKoreanSource = m_bKoreanSource;
   if (m_builder.CheckSentence()) {
     FinishSentence();
   } else {
     m_strSentence.clear();
-    for (int i = 0; i <= a; ++i) AppendPhrase(m_builder.m_steps[i].strPhrase);
+    for (int i = 0; i <= last; ++i) AppendPhrase(m_builder.m_steps[i].strPhrase);
     m_btnAddSentence.EnableWindow(false);
     m_strTranslation.clear();
   }
   UpdateData(false);
-  m_nSteps = a + 1;
+  m_nSteps = last + 1;
   BuildCandidateList();
 }
 

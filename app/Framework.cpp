@@ -1,6 +1,6 @@
 #include "app/Framework.h"
 
-#include "dict/Cp949.h"
+#include "base/Cp949.h"
 #include "res/DialogTemplate.h"
 
 namespace {

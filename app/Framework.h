@@ -22,7 +22,6 @@ inline constexpr int kKeyEscape = 27;
 
 class CWnd {
  public:
-  virtual ~CWnd() = default;
   int GetDlgCtrlID() const { return m_nId; }
   bool IsBound() const { return m_pHost != nullptr; }
   // Binds the object to control `id` of the host (the control-object exchange).

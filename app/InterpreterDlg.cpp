@@ -5,12 +5,6 @@
 #include "res/DialogTemplate.h"
 #include "res/Strings.h"
 
-int MbsCompare(const std::string& a, const std::string& b) {
-  // std::string compares its characters as unsigned bytes.
-  int result = a.compare(b);
-  return result < 0 ? -1 : (result > 0 ? 1 : 0);
-}
-
 CInterpreterDlg::CInterpreterDlg() {
   // The icon resource stands for its handle; the backend draws it.
   m_hAppIcon = IDR_MAINFRAME;

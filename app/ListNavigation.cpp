@@ -1,6 +1,8 @@
 // The candidate list and the search box working together: picking a line copies its
 // text into the search box; Enter in the search box finds where a typed text belongs.
 #include "app/InterpreterDlg.h"
+#include "base/Bisect.h"
+#include "base/MbsCompare.h"
 #include "res/DialogTemplate.h"
 
 namespace {
@@ -24,22 +26,12 @@ bool CInterpreterDlg::PreTranslateMessage(const KeyMessage& message) {
 
   UpdateData(true);
   const int count = m_listCandidates.GetCount();
-  int lo = 0;
-  int hi = count - 1;
-  int mid = -1;
-  while (lo <= hi) {
-    mid = (lo + hi) / 2;
-    int order = MbsCompare(m_strSearch, m_listCandidates.GetText(mid));
-    if (order < 0)
-      hi = mid - 1;
-    else if (order > 0)
-      lo = mid + 1;
-    else
-      break;
-  }
-  if (mid >= 0) {  // an empty list compares nothing and selects nothing
-    if (mid + kScrollAhead < count) m_listCandidates.SetCurSel(mid + kScrollAhead);
-    m_listCandidates.SetCurSel(mid);
+  const int line = BisectForEqual(0, count - 1, [&](int index) {
+                     return MbsCompare(m_strSearch, m_listCandidates.GetText(index));
+                   }).nLast;
+  if (line >= 0) {  // an empty list compares nothing and selects nothing
+    if (line + kScrollAhead < count) m_listCandidates.SetCurSel(line + kScrollAhead);
+    m_listCandidates.SetCurSel(line);
   }
   return false;
 }

@@ -1,7 +1,7 @@
 #include "app/MemoryHost.h"
 
 #include "app/Framework.h"
-#include "dict/Cp949.h"
+#include "base/Cp949.h"
 
 void CMemoryEdit::SetText(const std::string& text) {
   m_strText = text;

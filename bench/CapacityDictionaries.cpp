@@ -8,8 +8,9 @@
 #include <set>
 #include <sstream>
 
+#include "base/Cp949.h"
 #include "dict/Capacities.h"
-#include "dict/Cp949.h"
+#include "dict/DictionaryFiles.h"
 #include "dict/RecordLayout.h"
 #include "dict/Records.h"
 
@@ -396,16 +397,16 @@ void Append(std::ofstream& out, const Bytes& bytes) {
 
 void WriteDirection(const fs::path& dir, const Direction& d, const CapacityOptions& o) {
   {
-    std::ofstream out(dir / (d.bKorean ? kMainKor : kMainEng), std::ios::binary | std::ios::trunc);
+    std::ofstream out(dir / (FilesFor(d.bKorean).szLexicon), std::ios::binary | std::ios::trunc);
     for (const auto& group : d.groups)
       for (const auto& r : group) Append(out, EncodeLexicon(r));
   }
   {
-    std::ofstream out(dir / (d.bKorean ? kGuKor : kGuEng), std::ios::binary | std::ios::trunc);
+    std::ofstream out(dir / (FilesFor(d.bKorean).szRules), std::ios::binary | std::ios::trunc);
     for (const auto& text : MakeRules(d, o)) Append(out, EncodeRule({text}));
   }
   {
-    std::ofstream out(dir / (d.bKorean ? kChangeKor : kChangeEng),
+    std::ofstream out(dir / (FilesFor(d.bKorean).szPatterns),
                       std::ios::binary | std::ios::trunc);
     for (const auto& r : MakePatterns(d, o)) Append(out, EncodePattern(r));
   }

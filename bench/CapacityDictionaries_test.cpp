@@ -77,10 +77,10 @@ TEST_F(CapacityDictionariesTest, FilesHoldTheirRecordsInReaderOrder) {
   auto dialog = std::make_unique<CInterpreterDlg>();
   dialog->LoadMainGroups();
   dialog->LoadGuFirstKeys();
-  EXPECT_EQ(dialog->m_nMainKor, kMaxTableEntries - 1);
-  EXPECT_EQ(dialog->m_nMainEng, kMaxTableEntries - 1);
-  EXPECT_LT(dialog->m_nGuKor, kMaxTableEntries - 1);
-  EXPECT_LT(dialog->m_nGuEng, kMaxTableEntries - 1);
+  EXPECT_EQ(dialog->m_candidates.m_nMainKor, kMaxTableEntries - 1);
+  EXPECT_EQ(dialog->m_candidates.m_nMainEng, kMaxTableEntries - 1);
+  EXPECT_LT(dialog->m_candidates.m_nGuKor, kMaxTableEntries - 1);
+  EXPECT_LT(dialog->m_candidates.m_nGuEng, kMaxTableEntries - 1);
 }
 
 TEST_F(CapacityDictionariesTest, SampleIsACompleteSentenceInBothDirections) {
@@ -112,7 +112,7 @@ TEST_F(CapacityDictionariesTest, FirstListHasEightThousandLinesFromHundredRuns) 
   auto host = std::make_unique<CMemoryHost>();
   host->Open(*dialog);
   EXPECT_EQ(host->ListState(IDC_CANDIDATES)->GetCount(), kMaxListLines);
-  EXPECT_EQ(dialog->m_nCandWork, kMaxLexiconRuns);
+  EXPECT_EQ(dialog->m_candidates.m_nCandWork, kMaxLexiconRuns);
 }
 
 TEST_F(CapacityDictionariesTest, SampleComposesThroughTheDialog) {

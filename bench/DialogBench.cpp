@@ -227,7 +227,7 @@ void BM_FirstListBuildCapacity(benchmark::State& state) {
   host->Open(*dialog);
   for (auto _ : state) dialog->BuildCandidateList();
   state.counters["lines"] = host->ListState(IDC_CANDIDATES)->GetCount();
-  state.counters["runs"] = dialog->m_nCandWork;
+  state.counters["runs"] = dialog->m_candidates.m_nCandWork;
 }
 BENCHMARK(BM_FirstListBuildCapacity)->Unit(benchmark::kMillisecond);
 
@@ -239,13 +239,13 @@ void BM_FirstListFillCapacity(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     host->List(IDC_CANDIDATES)->ResetContent();
-    for (int j = 1; j <= dialog->m_nCandWork; ++j)
-      dialog->m_candWork[j].nCursor = dialog->m_candWork[j].nFirst;
+    for (int j = 1; j <= dialog->m_candidates.m_nCandWork; ++j)
+      dialog->m_candidates.m_candWork[j].nCursor = dialog->m_candidates.m_candWork[j].nFirst;
     state.ResumeTiming();
     dialog->FillCandidateList();
   }
   state.counters["lines"] = host->ListState(IDC_CANDIDATES)->GetCount();
-  state.counters["runs"] = dialog->m_nCandWork;
+  state.counters["runs"] = dialog->m_candidates.m_nCandWork;
 }
 BENCHMARK(BM_FirstListFillCapacity)->Unit(benchmark::kMillisecond);
 

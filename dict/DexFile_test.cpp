@@ -7,8 +7,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "dict/DictionaryFiles.h"
 #include "dict/RecordLayout.h"
-#include "engine/CommaList.h"
 #include "tests/support/DexFixture.h"
 
 TEST(DexFile, RecordCountIsTheLengthDividedByTheRecordSize) {
@@ -96,7 +96,7 @@ TEST(DexFilePass, ReadsTheSameAsProbesAndZerosPastAShortenedEnd) {
   const std::size_t kRecord = 300;  // does not divide the block size
   CDexFile probes("f.dex");
   CDexFile pass("f.dex", DexAccess::Pass);
-  const long count = FileLength(pass) / static_cast<long>(kRecord);
+  const long count = RecordCount(pass, kRecord);
   unsigned char a[kRecord], b[kRecord];
   for (long r = 0; r < count; ++r) {
     probes.ReadRecord(r, kRecord, a);
@@ -111,4 +111,13 @@ TEST(DexFilePass, ReadsTheSameAsProbesAndZerosPastAShortenedEnd) {
   Truncate("f.dex", 1000);
   shrinking.ReadRecord(count - 1, kRecord, b);
   EXPECT_EQ(std::count(b, b + kRecord, 0), static_cast<long>(kRecord));
+}
+
+TEST(DexFile, FileLengthKeepsThePosition) {
+  ScratchDir dir;
+  WriteBytes("f.dex", std::string(600, 'x'));
+  CDexFile file("f.dex");
+  file.Seek(200);
+  EXPECT_EQ(FileLength(file), 600);
+  EXPECT_EQ(file.Tell(), 200);
 }

@@ -1,7 +1,5 @@
 #include "engine/CommaList.h"
 
-#include "dict/DexFile.h"
-
 int CountItems(std::string list) {
   int count = 0;
   for (char c : list) count += (c == ',');
@@ -38,12 +36,4 @@ std::string LastItems(std::string list, int n) {
   std::string result = list.substr(start);
   if (!result.empty() && result[0] == ',') result.erase(0, 1);
   return result;
-}
-
-int FileLength(CDexFile& file) {
-  long position = file.Tell();
-  file.SeekToEnd();
-  long length = file.Tell();
-  file.Seek(position);
-  return static_cast<int>(length);
 }

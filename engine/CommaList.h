@@ -1,10 +1,8 @@
 // Comma lists: strings in which every item is followed by one "," ("a,b,c,"), used for
-// key sequences by the engine and the candidate list builder; and the length of an open
-// dictionary file. All are free functions that never change the caller's string.
+// key sequences by the engine and the candidate list builder. All are free functions
+// that never change the caller's string.
 #pragma once
 #include <string>
-
-class CDexFile;
 
 // Number of "," in the list, that is, its number of items. "" gives 0.
 int CountItems(std::string list);
@@ -16,6 +14,3 @@ std::string FirstItems(std::string list, int n);
 // The last n items, each with its ",". The first item of a list is never taken: for
 // n >= the item count (or negative n) the result is every item but the first.
 std::string LastItems(std::string list, int n);
-
-// Length of the file in bytes; the file's position is the same afterwards.
-int FileLength(CDexFile& file);

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "dict/DexFile.h"
-#include "tests/support/DexFixture.h"
 
-TEST(CommaList, CasesFromTheTable) {
+TEST(CommaList, CountFirstAndLastItemsOfEveryListShape) {
   static const struct {
     const char* op;
     const char* list;
@@ -29,13 +27,4 @@ TEST(CommaList, CasesFromTheTable) {
                                       : LastItems(c.list, c.n);
     EXPECT_EQ(got, c.expected) << op << "(\"" << c.list << "\", " << c.n << ")";
   }
-}
-
-TEST(CommaList, FileLengthKeepsThePosition) {
-  ScratchDir dir;
-  WriteBytes("f.dex", std::string(600, 'x'));
-  CDexFile file("f.dex");
-  file.Seek(200);
-  EXPECT_EQ(FileLength(file), 600);
-  EXPECT_EQ(file.Tell(), 200);
 }

@@ -5,39 +5,20 @@
 #include <utility>
 #include <vector>
 
+#include "base/Bisect.h"
+#include "base/MbsCompare.h"
 #include "dict/DexFile.h"
+#include "dict/DictionaryFiles.h"
 #include "dict/Fields.h"
+#include "dict/KeyVocabulary.h"
 #include "dict/RecordLayout.h"
+#include "dict/RuleText.h"
 #include "engine/CommaList.h"
 #include "engine/KeyRun.h"
 #include "engine/PhraseJoin.h"
 #include "engine/TemplateFill.h"
 
 namespace {
-
-// The three ";"-ended fields of a phrase rule's text. A field whose ";" is missing
-// reads as empty: without a second ";" the template and the result key are empty,
-// without a third the result key is.
-struct RuleText {
-  std::string_view pattern;  // keys separated by ",", without a final ","
-  std::string_view templ;
-  std::string_view resultKey;
-};
-
-RuleText SplitRule(std::string_view text) {
-  RuleText rule;
-  std::size_t first = text.find(';');
-  if (first == std::string_view::npos) return rule;
-  rule.pattern = text.substr(0, first);
-  std::string_view rest = text.substr(first + 1);
-  std::size_t second = rest.find(';');
-  if (second == std::string_view::npos) return rule;
-  rule.templ = rest.substr(0, second);
-  rest = rest.substr(second + 1);
-  std::size_t third = rest.find(';');
-  if (third != std::string_view::npos) rule.resultKey = rest.substr(0, third);
-  return rule;
-}
 
 // A phrase rule's record, read once; its text descrambled as far as it is needed.
 // Every rule is read on every call but few are used, and most patterns are short: a
@@ -63,8 +44,6 @@ class CStoredRule {
   static constexpr std::size_t kShortPrefixWidth = 15;
   unsigned char m_bytes[kRuleRecordSize];
 };
-
-bool IsFreeInputKey(const std::string& key) { return key == "zz" || key == "mz"; }
 
 // The first n items of a comma list, each with its "," (all of them when there are
 // fewer); text after the last "," is never taken. FirstItems without the copy.
@@ -127,8 +106,8 @@ bool CSentenceBuilder::CheckSentence() {
 }
 
 void CSentenceBuilder::ApplyPhraseRules(std::string& keyList) {
-  CDexFile file(m_bKoreanSource ? kGuKor : kGuEng, DexAccess::Pass);
-  const int count = FileLength(file) / static_cast<int>(kRuleRecordSize);
+  CDexFile file(FilesFor(m_bKoreanSource).szRules, DexAccess::Pass);
+  const int count = RecordCount(file, kRuleRecordSize);
   std::string pattern;  // the rule's pattern with its final ","
   for (int k = 0; k < count; ++k) {
     // A rule is applied until it no longer matches. A one-item rule does not shorten
@@ -196,8 +175,8 @@ void CSentenceBuilder::CloseGap(int start, int last) {
 }
 
 bool CSentenceBuilder::MatchSentence(const std::string& keyList) {
-  CDexFile file(m_bKoreanSource ? kChangeKor : kChangeEng);
-  const int count = FileLength(file) / static_cast<int>(kPatternRecordSize);
+  CDexFile file(FilesFor(m_bKoreanSource).szPatterns);
+  const int count = RecordCount(file, kPatternRecordSize);
   // Compared as a zero-terminated text, like the stored key lists.
   std::string searchKey = "," + keyList;
   searchKey.resize(searchKey.find('\0') == std::string::npos ? searchKey.size()
@@ -207,22 +186,16 @@ bool CSentenceBuilder::MatchSentence(const std::string& keyList) {
   if (searchKey.size() > kPatKeyListWidth - 1) return false;
 
   unsigned char record[kPatternRecordSize];
-  int lo = 0;
-  int hi = count - 1;
-  while (lo <= hi) {
-    const int mid = (lo + hi) / 2;
-    file.ReadRecord(mid, kPatternRecordSize, record);
-    const int order = searchKey.compare(PlainField(record, kPatKeyListOffset, kPatKeyListWidth));
-    if (order < 0) {
-      hi = mid - 1;
-    } else if (order > 0) {
-      lo = mid + 1;
-    } else {
-      std::string templ = ScrambledField(record, kPatTemplateOffset, kPatTemplateWidth);
-      m_strSentence = JoinPhrases(m_work, 0, m_nLast);
-      m_strTranslation = FillTemplate(templ, m_work, 0, m_nFillLimit);
-      return true;
-    }
+  const BisectResult search = BisectForEqual(0, count - 1, [&](int index) {
+    file.ReadRecord(index, kPatternRecordSize, record);
+    return MbsCompare(searchKey, PlainField(record, kPatKeyListOffset, kPatKeyListWidth));
+  });
+  if (search.nFound >= 0) {
+    // The record buffer still holds the record that compared equal: it was read last.
+    std::string templ = ScrambledField(record, kPatTemplateOffset, kPatTemplateWidth);
+    m_strSentence = JoinPhrases(m_work, 0, m_nLast);
+    m_strTranslation = FillTemplate(templ, m_work, 0, m_nFillLimit);
+    return true;
   }
   return false;
 }
@@ -233,8 +206,8 @@ std::string CSentenceBuilder::GetContinuationKeys(std::string strTail, std::stri
   std::string pairList = ",";
   std::vector<std::pair<std::string, std::string>> pairs;
   {
-    CDexFile file(m_bKoreanSource ? kGuKor : kGuEng, DexAccess::Pass);
-    const int count = FileLength(file) / static_cast<int>(kRuleRecordSize);
+    CDexFile file(FilesFor(m_bKoreanSource).szRules, DexAccess::Pass);
+    const int count = RecordCount(file, kRuleRecordSize);
     // The first items of pattern + "," equal the tail exactly when the pattern begins
     // with the tail and the tail ends its last item with ","; a pattern that begins
     // with the tail is longer than it, so the rule is not yet complete. An empty tail
@@ -258,29 +231,19 @@ std::string CSentenceBuilder::GetContinuationKeys(std::string strTail, std::stri
   // Stage 2: a next key is offered when some sentence pattern begins with the head's
   // items followed by the rule's result key.
   std::string output = ",";
-  CDexFile file(m_bKoreanSource ? kChangeKor : kChangeEng);
-  const int count = FileLength(file) / static_cast<int>(kPatternRecordSize);
+  CDexFile file(FilesFor(m_bKoreanSource).szPatterns);
+  const int count = RecordCount(file, kPatternRecordSize);
   unsigned char record[kPatternRecordSize];
   for (const auto& [next, resultKey] : pairs) {
     const std::string start = strHead + resultKey + ",";
     const int items = CountItems(start);
-    bool accepted = false;
-    int lo = 0;
-    int hi = count - 1;
-    while (lo <= hi && !accepted) {
-      const int mid = (lo + hi) / 2;
-      file.ReadRecord(mid, kPatternRecordSize, record);
+    const bool accepted = BisectForEqual(0, count - 1, [&](int index) {
+      file.ReadRecord(index, kPatternRecordSize, record);
       std::string keys = PlainField(record, kPatKeyListOffset, kPatKeyListWidth);
       std::string_view rest = keys;
       if (!rest.empty()) rest.remove_prefix(1);  // the leading ","
-      const int order = FirstItemsView(rest, items).compare(start);
-      if (order > 0)
-        hi = mid - 1;
-      else if (order < 0)
-        lo = mid + 1;
-      else
-        accepted = true;
-    }
+      return MbsCompare(start, FirstItemsView(rest, items));
+    }).nFound >= 0;
     if (accepted && output.find("," + next + ",") == std::string::npos) output += next + ",";
   }
   return output;

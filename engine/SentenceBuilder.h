@@ -13,7 +13,6 @@
 class CSentenceBuilder {
  public:
   CSentenceBuilder() = default;
-  virtual ~CSentenceBuilder() = default;
 
   // True when m_steps[0..m_nLast] form a complete sentence; then m_strSentence and
   // m_strTranslation hold the rendered pair. Always rebuilds m_work and may lower m_nLast.

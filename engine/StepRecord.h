@@ -3,11 +3,13 @@
 #pragma once
 #include <string>
 
+#include "dict/Capacities.h"
+
 struct StepRecord {
   std::string strPhrase;       // phrase in the composing language
   std::string strKey;          // key of the chosen list line ("zz"/"mz" for a typed word)
   std::string strTranslation;  // translation of the phrase (empty for a typed word)
   int nPrev = -1;              // previous record of the chain, -1 for the first
-  int nNext = 50;              // next record of the chain, kChainEnd at the end
+  int nNext = kChainEnd;       // next record of the chain, kChainEnd at the end
   std::string strGroup;        // working copy only: the keys a merged step stands for
 };

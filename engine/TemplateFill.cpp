@@ -1,5 +1,7 @@
 #include "engine/TemplateFill.h"
 
+#include "base/Cp949.h"
+
 
 namespace {
 constexpr long long kNumberCeiling = 1'000'000'000'000LL;
@@ -8,7 +10,7 @@ constexpr long long kNumberCeiling = 1'000'000'000'000LL;
 void CutAtCharacter(std::string& text, std::size_t limit) {
   std::size_t end = 0;
   while (end < text.size()) {
-    std::size_t next = end + (static_cast<unsigned char>(text[end]) >= 0x80 ? 2 : 1);
+    std::size_t next = end + HighBitCharLength(text, end);
     if (next > limit) break;
     end = next;
   }

@@ -49,9 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto dialog = std::make_unique<CInterpreterDlg>();
   dialog->LoadMainGroups();
   dialog->LoadGuFirstKeys();
-  CheckGroups(dialog->m_mainKor, dialog->m_nMainKor, sections[0].size());
-  CheckGroups(dialog->m_mainEng, dialog->m_nMainEng, sections[1].size());
-  CheckFirstKeys(dialog->m_guKor, dialog->m_nGuKor);
-  CheckFirstKeys(dialog->m_guEng, dialog->m_nGuEng);
+  CheckGroups(dialog->m_candidates.m_mainKor, dialog->m_candidates.m_nMainKor, sections[0].size());
+  CheckGroups(dialog->m_candidates.m_mainEng, dialog->m_candidates.m_nMainEng, sections[1].size());
+  CheckFirstKeys(dialog->m_candidates.m_guKor, dialog->m_candidates.m_nGuKor);
+  CheckFirstKeys(dialog->m_candidates.m_guEng, dialog->m_candidates.m_nGuEng);
   return 0;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dict/DexFile.h"
+#include "dict/DictionaryFiles.h"
 #include "dict/Fields.h"
 #include "dict/RecordLayout.h"
 #include "dict/Records.h"

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "dict/Cp949.h"
+#include "base/Cp949.h"
 #include "dict/RecordLayout.h"
 #include "dict/Records.h"
 #include "fuzz/FuzzSupport.h"

@@ -4,22 +4,21 @@
 #include <utility>
 #include <vector>
 
+#include "base/Bisect.h"
+#include "base/Cp949.h"
 #include "dict/DexFile.h"
+#include "dict/DictionaryFiles.h"
 #include "dict/Fields.h"
 #include "dict/RecordLayout.h"
-#include "engine/CommaList.h"
 
 namespace {
 
-constexpr unsigned char kLeadByteMin = 0x80;  // a byte from here up begins a two-byte character
 constexpr char kSpace = ' ';
 constexpr char kMarker = '#';
 
 // Bytes taken by the character that starts at byte pos of text: two for a lead byte
 // with a byte after it, else one (a lone lead byte at the end is a character of its own).
-std::size_t CharBytes(const std::string& text, std::size_t pos) {
-  return static_cast<unsigned char>(text[pos]) >= kLeadByteMin && pos + 1 < text.size() ? 2 : 1;
-}
+std::size_t CharBytes(const std::string& text, std::size_t pos) { return HighBitCharLength(text, pos); }
 
 // Byte length of the first nChars characters of text (all of it when it has fewer).
 std::size_t LeftBytes(const std::string& text, int nChars) {
@@ -106,65 +105,30 @@ int CParticleCorrector::FindRange(int nLo, int nHi, const std::string& strKey, i
   if (!m_fpParticles) return report();
 
   // The range never leaves the file's whole records, whatever the caller asks.
-  const int nRecords = FileLength(*m_fpParticles) / static_cast<int>(kParticleRecordSize);
+  const int nRecords = RecordCount(*m_fpParticles, kParticleRecordSize);
   if (nHi == -1 || nHi > nRecords - 1) nHi = nRecords - 1;
   int lo = nLo < 0 ? 0 : nLo;
   int hi = nHi;
   const int nKeyChars = CountChars(strKey);
 
   // Any record whose pattern begins with the key.
-  int found = -1;
-  while (lo <= hi) {
-    int mid = lo + (hi - lo) / 2;
-    int order = CompareWithRecord(mid, strKey, nKeyChars, false);
-    if (order < 0) {
-      hi = mid - 1;
-    } else if (order > 0) {
-      lo = mid + 1;
-    } else {
-      found = mid;
-      break;
-    }
-  }
+  auto prefixOrder = [&](int index) { return CompareWithRecord(index, strKey, nKeyChars, false); };
+  auto wholeOrder = [&](int index) { return CompareWithRecord(index, strKey, nKeyChars, true); };
+  const BisectResult search = BisectForEqual(lo, hi, prefixOrder);
+  const int found = search.nFound;
   if (found < 0) return report();
+  lo = search.nLo;
+  hi = search.nHi;
 
   // The lowest such record in [lo, found].
-  first = found;
-  for (int a = lo, b = found - 1; a <= b;) {
-    int mid = a + (b - a) / 2;
-    if (CompareWithRecord(mid, strKey, nKeyChars, false) <= 0) {
-      first = mid;
-      b = mid - 1;
-    } else {
-      a = mid + 1;
-    }
-  }
+  first = BisectFirstTrue(lo, found - 1, found, [&](int index) { return prefixOrder(index) <= 0; });
 
   // The last record whose whole pattern is the key; exact ones open the run.
-  if (CompareWithRecord(first, strKey, nKeyChars, true) == 0) {
-    lastExact = first;
-    for (int a = first + 1, b = hi; a <= b;) {
-      int mid = a + (b - a) / 2;
-      if (CompareWithRecord(mid, strKey, nKeyChars, true) >= 0) {
-        lastExact = mid;
-        a = mid + 1;
-      } else {
-        b = mid - 1;
-      }
-    }
-  }
+  if (wholeOrder(first) == 0)
+    lastExact = BisectLastTrue(first + 1, hi, first, [&](int index) { return wholeOrder(index) >= 0; });
 
   // The last record whose pattern begins with the key.
-  lastPrefix = found;
-  for (int a = found + 1, b = hi; a <= b;) {
-    int mid = a + (b - a) / 2;
-    if (CompareWithRecord(mid, strKey, nKeyChars, false) >= 0) {
-      lastPrefix = mid;
-      a = mid + 1;
-    } else {
-      b = mid - 1;
-    }
-  }
+  lastPrefix = BisectLastTrue(found + 1, hi, found, [&](int index) { return prefixOrder(index) >= 0; });
   return report();
 }
 

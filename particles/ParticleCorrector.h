@@ -19,7 +19,6 @@ struct ParticleMatch {
 class CParticleCorrector {
  public:
   CParticleCorrector() = default;
-  virtual ~CParticleCorrector() = default;
 
   void Correct(std::string& strSentence);
 

@@ -1,6 +1,6 @@
 #include "res/Strings.h"
 
-#include "dict/Cp949.h"
+#include "base/Cp949.h"
 
 const ButtonCaptions& KoreanCaptions() {
   static const ButtonCaptions captions{Utf8ToCp949("한단계 앞으로"), Utf8ToCp949("처음으로"),

@@ -9,7 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/InterpreterDlg.h"
-#include "dict/Cp949.h"
+#include "base/Cp949.h"
 #include "res/DialogTemplate.h"
 
 using nlohmann::json;
@@ -236,7 +236,7 @@ std::string CScriptSession::StateLine() {
   for (int i = 0; i < list->GetCount(); ++i) {
     ordered_json entry;
     entry["text"] = text(list->GetText(i));
-    entry["key"] = i < kMaxListLines ? text(m_pDialog->m_strListKeys[i]) : std::string();
+    entry["key"] = i < kMaxListLines ? text(m_pDialog->m_candidates.m_strListKeys[i]) : std::string();
     lines.push_back(entry);
   }
   state["lines"] = lines;

@@ -1,6 +1,6 @@
 #include "tools/dexc_classes.h"
 
-#include "dict/Cp949.h"
+#include "base/Cp949.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <map>
 #include <set>
 
+#include "base/Cp949.h"
 #include "dict/Capacities.h"
-#include "dict/Cp949.h"
 
 namespace {
 

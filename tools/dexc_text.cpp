@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "dict/Cp949.h"
+#include "base/Cp949.h"
 
 namespace {
 

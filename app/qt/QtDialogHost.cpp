@@ -21,7 +21,7 @@
 #include <functional>
 
 #include "app/Framework.h"
-#include "dict/Cp949.h"
+#include "base/Cp949.h"
 
 namespace {
 
@@ -52,11 +52,8 @@ int CharactersIn(const std::string& text, int bytes, bool crlfIsOne) {
   int characters = 0;
   while (i < limit) {
     auto b = static_cast<unsigned char>(text[i]);
-    int unit = 1;
-    if (b >= 0x81 && b <= 0xFE && i + 1 < static_cast<int>(text.size()) &&
-        static_cast<unsigned char>(text[i + 1]) >= 0x41)
-      unit = 2;
-    else if (crlfIsOne && b == '\r' && i + 1 < static_cast<int>(text.size()) && text[i + 1] == '\n')
+    int unit = static_cast<int>(Cp949UnitLength(text, static_cast<std::size_t>(i)));
+    if (unit == 1 && crlfIsOne && b == '\r' && i + 1 < static_cast<int>(text.size()) && text[i + 1] == '\n')
       unit = 2;
     if (i + unit > limit) break;
     i += unit;

@@ -25,7 +25,7 @@
 
 #include "app/Framework.h"
 #include "app/qt/QtTestSupport.h"
-#include "dict/Cp949.h"
+#include "base/Cp949.h"
 #include "res/DialogTemplate.h"
 #include "res/Strings.h"
 #include "tests/support/DexFixture.h"

@@ -71,7 +71,7 @@ class DialogUser {
     std::vector<std::string> lines;
     const CMemoryList* list = m_host.ListState(IDC_CANDIDATES);
     for (int i = 0; i < list->GetCount(); ++i)
-      lines.push_back(U(list->GetText(i)) + " | " + U(m_dialog->m_strListKeys[i]));
+      lines.push_back(U(list->GetText(i)) + " | " + U(m_dialog->m_candidates.m_strListKeys[i]));
     return lines;
   }
   int Line(const std::string& prefix) const {

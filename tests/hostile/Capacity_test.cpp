@@ -49,13 +49,13 @@ TEST_F(CapacityTest, TheTwoHundredAndFirstKeyGroupIsNotStored) {
 
   Dialog dialog;
   const CInterpreterDlg& d = dialog.Dlg();
-  ASSERT_EQ(d.m_nMainKor, kMaxTableEntries - 1);
-  EXPECT_EQ(d.m_mainKor[199].strKey, "k199");
-  EXPECT_EQ(d.m_mainKor[199].nFirst, 398);
-  EXPECT_EQ(d.m_mainKor[199].nLast, 399);  // not the end of the file
-  ASSERT_EQ(d.m_nMainEng, kMaxTableEntries - 1);
-  EXPECT_EQ(d.m_mainEng[199].nFirst, 199);
-  EXPECT_EQ(d.m_mainEng[199].nLast, 199);
+  ASSERT_EQ(d.m_candidates.m_nMainKor, kMaxTableEntries - 1);
+  EXPECT_EQ(d.m_candidates.m_mainKor[199].strKey, "k199");
+  EXPECT_EQ(d.m_candidates.m_mainKor[199].nFirst, 398);
+  EXPECT_EQ(d.m_candidates.m_mainKor[199].nLast, 399);  // not the end of the file
+  ASSERT_EQ(d.m_candidates.m_nMainEng, kMaxTableEntries - 1);
+  EXPECT_EQ(d.m_candidates.m_mainEng[199].nFirst, 199);
+  EXPECT_EQ(d.m_candidates.m_mainEng[199].nLast, 199);
   // The 201st group has no lines: its key is dropped like a key without a group.
   EXPECT_EQ(dialog.KeyedLines(), (std::vector<std::string>{"a;t;; | k199", "b;t;; | k199"}));
   hostile::Workout(dialog, 11, 20);
@@ -74,9 +74,9 @@ TEST_F(CapacityTest, TheTwoHundredAndFirstResultKeyIsNotStored) {
 
   Dialog dialog;
   const CInterpreterDlg& d = dialog.Dlg();
-  ASSERT_EQ(d.m_nGuKor, kMaxTableEntries - 1);
-  EXPECT_EQ(d.m_guKor[0].strFirstKeys, ",k000,x,");
-  EXPECT_EQ(d.m_guKor[199].strResultKey, "z199");
+  ASSERT_EQ(d.m_candidates.m_nGuKor, kMaxTableEntries - 1);
+  EXPECT_EQ(d.m_candidates.m_guKor[0].strFirstKeys, ",k000,x,");
+  EXPECT_EQ(d.m_candidates.m_guKor[199].strResultKey, "z199");
   EXPECT_EQ(dialog.Lines(), (std::vector<std::string>{"k000;;;", "k199;;;", "x;;;"}));
   // Composing k200 by hand is not possible; k199 completes.
   ASSERT_TRUE(dialog.Pick("k199"));
@@ -100,7 +100,7 @@ TEST_F(CapacityTest, AListKeepsTheFirstHundredLexiconRuns) {
   WriteEmptyDictionaries();
 
   Dialog dialog;
-  EXPECT_EQ(dialog.Dlg().m_nCandWork, kMaxLexiconRuns);
+  EXPECT_EQ(dialog.Dlg().m_candidates.m_nCandWork, kMaxLexiconRuns);
   std::vector<std::string> expected = {"-free | zz"};
   for (int i = 0; i < kMaxLexiconRuns; ++i) expected.push_back(Numbered("p", i) + ";;; | " + Numbered("k", i));
   EXPECT_EQ(dialog.KeyedLines(), expected);
@@ -121,7 +121,7 @@ TEST_F(CapacityTest, AListKeepsTheFirst8000LinesOfOneRun) {
   ASSERT_EQ(dialog.LineCount(), kMaxListLines);
   EXPECT_EQ(dialog.LineText(0), "p0000;t;;");
   EXPECT_EQ(dialog.LineText(kMaxListLines - 1), "p7999;t;;");
-  EXPECT_EQ(dialog.Dlg().m_strListKeys[kMaxListLines - 1], "n");
+  EXPECT_EQ(dialog.Dlg().m_candidates.m_strListKeys[kMaxListLines - 1], "n");
 
   // Enter finds lines at both ends; a text after every line selects the last one.
   dialog.Type(IDC_SEARCH, "p7999;t;;");
@@ -155,7 +155,7 @@ TEST_F(CapacityTest, AListKeepsTheFirst8000LinesOfInterleavedRuns) {
   ASSERT_EQ(dialog.LineCount(), kMaxListLines);
   for (int i = 0; i < kMaxListLines; i += 997) {
     EXPECT_EQ(dialog.LineText(i), Numbered("p", i, 4) + ";;;") << "line " << i;
-    EXPECT_EQ(dialog.Dlg().m_strListKeys[i], i % 2 ? "b" : "a") << "line " << i;
+    EXPECT_EQ(dialog.Dlg().m_candidates.m_strListKeys[i], i % 2 ? "b" : "a") << "line " << i;
   }
   EXPECT_EQ(dialog.LineText(kMaxListLines - 1), "p7999;;;");
   hostile::Workout(dialog, 12, 12);
@@ -172,7 +172,7 @@ TEST_F(CapacityTest, AListKeepsTheFirstTwoHundredFreeSlots) {
   WriteEmptyDictionaries();
 
   Dialog dialog;
-  EXPECT_EQ(dialog.Dlg().m_nCandCodes, kMaxTableEntries - 1);
+  EXPECT_EQ(dialog.Dlg().m_candidates.m_nCandCodes, kMaxTableEntries - 1);
   std::vector<std::string> expected;
   for (int i = 0; i < kMaxTableEntries; ++i) expected.push_back(Numbered("-s", i) + " | zz");
   EXPECT_EQ(dialog.KeyedLines(), expected);

@@ -113,8 +113,8 @@ TEST_F(DamagedDictionaryTest, LexiconFieldsThatFillTheirWidthAreReadToTheirWidth
   WriteEmptyDictionaries();
 
   Dialog dialog;
-  ASSERT_EQ(dialog.Dlg().m_nMainKor, 0);
-  EXPECT_EQ(dialog.Dlg().m_mainKor[0].strKey, key);
+  ASSERT_EQ(dialog.Dlg().m_candidates.m_nMainKor, 0);
+  EXPECT_EQ(dialog.Dlg().m_candidates.m_mainKor[0].strKey, key);
   EXPECT_EQ(dialog.KeyedLines(),
             (std::vector<std::string>{phrase + ";" + translation + ";" + note + "; | " + key,
                                       "b" + phrase.substr(1) + ";t;n; | " + key,
@@ -137,11 +137,11 @@ TEST_F(DamagedDictionaryTest, ARuleThatFillsAllTwoHundredBytesIsReadToItsEnd) {
   WriteEmptyDictionaries();
 
   Dialog dialog;
-  ASSERT_EQ(dialog.Dlg().m_nGuKor, 1);
-  EXPECT_EQ(dialog.Dlg().m_guKor[0].strResultKey, "zN");
-  EXPECT_EQ(dialog.Dlg().m_guKor[0].strFirstKeys, ",n,");
-  EXPECT_EQ(dialog.Dlg().m_guKor[1].strResultKey, "");
-  EXPECT_EQ(dialog.Dlg().m_guKor[1].strFirstKeys, ",v,");
+  ASSERT_EQ(dialog.Dlg().m_candidates.m_nGuKor, 1);
+  EXPECT_EQ(dialog.Dlg().m_candidates.m_guKor[0].strResultKey, "zN");
+  EXPECT_EQ(dialog.Dlg().m_candidates.m_guKor[0].strFirstKeys, ",n,");
+  EXPECT_EQ(dialog.Dlg().m_candidates.m_guKor[1].strResultKey, "");
+  EXPECT_EQ(dialog.Dlg().m_candidates.m_guKor[1].strFirstKeys, ",v,");
   ASSERT_TRUE(dialog.Pick("apple"));
   EXPECT_EQ(dialog.Translation(), std::string(190, 'T'));
 }
@@ -207,7 +207,7 @@ TEST_F(DamagedDictionaryTest, ALexiconGroupBrokenUpOffersOnlyItsFirstRun) {
   WritePatterns("change.dex", {{",zN,", "@0@"}});
   WriteEmptyDictionaries();
   Dialog dialog;
-  ASSERT_EQ(dialog.Dlg().m_nMainKor, 2);
+  ASSERT_EQ(dialog.Dlg().m_candidates.m_nMainKor, 2);
   EXPECT_EQ(dialog.Lines(), std::vector<std::string>{"apple;t1;;"});
 }
 
@@ -256,10 +256,10 @@ TEST_F(DamagedDictionaryTest, EmptyFilesGiveAnEmptyListAndTheProgramGoesOn) {
   WriteEmptyDictionaries();
   Dialog dialog;
   const CInterpreterDlg& d = dialog.Dlg();
-  EXPECT_EQ(d.m_nMainKor, -1);
-  EXPECT_EQ(d.m_nMainEng, -1);
-  EXPECT_EQ(d.m_nGuKor, -1);
-  EXPECT_EQ(d.m_nGuEng, -1);
+  EXPECT_EQ(d.m_candidates.m_nMainKor, -1);
+  EXPECT_EQ(d.m_candidates.m_nMainEng, -1);
+  EXPECT_EQ(d.m_candidates.m_nGuKor, -1);
+  EXPECT_EQ(d.m_candidates.m_nGuEng, -1);
   EXPECT_EQ(dialog.LineCount(), 0);
   dialog.Type(IDC_SEARCH, "x;y;");
   dialog.Enter(IDC_SEARCH);

@@ -143,7 +143,7 @@ class Dialog {
   // Every line as "text | key".
   std::vector<std::string> KeyedLines() const {
     std::vector<std::string> lines;
-    for (int i = 0; i < LineCount(); ++i) lines.push_back(LineText(i) + " | " + m_dialog->m_strListKeys[i]);
+    for (int i = 0; i < LineCount(); ++i) lines.push_back(LineText(i) + " | " + m_dialog->m_candidates.m_strListKeys[i]);
     return lines;
   }
   int Line(const std::string& prefix) const {
@@ -164,11 +164,11 @@ class Dialog {
     EXPECT_GE(d.m_builder.m_nLast, 0) << when;
     EXPECT_LE(d.m_builder.m_nLast, kMaxSteps - 1) << when;
     EXPECT_LE(LineCount(), kMaxListLines) << when;
-    EXPECT_GE(d.m_nCandCodes, -1) << when;
-    EXPECT_LE(d.m_nCandCodes, kMaxTableEntries - 1) << when;
-    EXPECT_GE(d.m_nCandWork, 0) << when;
-    EXPECT_LE(d.m_nCandWork, kMaxLexiconRuns) << when;
-    for (int last : {d.m_nGuKor, d.m_nGuEng, d.m_nMainKor, d.m_nMainEng}) {
+    EXPECT_GE(d.m_candidates.m_nCandCodes, -1) << when;
+    EXPECT_LE(d.m_candidates.m_nCandCodes, kMaxTableEntries - 1) << when;
+    EXPECT_GE(d.m_candidates.m_nCandWork, 0) << when;
+    EXPECT_LE(d.m_candidates.m_nCandWork, kMaxLexiconRuns) << when;
+    for (int last : {d.m_candidates.m_nGuKor, d.m_candidates.m_nGuEng, d.m_candidates.m_nMainKor, d.m_candidates.m_nMainEng}) {
       EXPECT_GE(last, -1) << when;
       EXPECT_LE(last, kMaxTableEntries - 1) << when;
     }

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "dict/Cp949.h"
+#include "base/Cp949.h"
 
 namespace fs = std::filesystem;
 

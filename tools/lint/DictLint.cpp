@@ -17,8 +17,9 @@
 
 #include "app/InterpreterDlg.h"
 #include "app/MemoryHost.h"
+#include "base/Cp949.h"
 #include "dict/Capacities.h"
-#include "dict/Cp949.h"
+#include "dict/DictionaryFiles.h"
 #include "dict/RecordLayout.h"
 #include "dict/Records.h"
 #include "res/DialogTemplate.h"
@@ -146,9 +147,9 @@ class CDirectionLint {
 };
 
 void CDirectionLint::LoadDictionaries() {
-  const char* main = m_bKoreanSource ? kMainKor : kMainEng;
-  const char* gu = m_bKoreanSource ? kGuKor : kGuEng;
-  const char* change = m_bKoreanSource ? kChangeKor : kChangeEng;
+  const char* main = FilesFor(m_bKoreanSource).szLexicon;
+  const char* gu = FilesFor(m_bKoreanSource).szRules;
+  const char* change = FilesFor(m_bKoreanSource).szPatterns;
   for (const std::string& record : ReadRecords(change, kPatternRecordSize))
     m_patterns.push_back(DecodePattern(Bytes(record)));
 
@@ -182,7 +183,7 @@ CDirectionLint::ListGroups CDirectionLint::GroupList() const {
   std::unordered_map<std::string, std::size_t> slots;
   const int count = std::min(groups.nLines, kMaxListLines);
   for (int i = 0; i < count; ++i) {
-    const std::string& key = m_pDlg->m_strListKeys[i];
+    const std::string& key = m_pDlg->m_candidates.m_strListKeys[i];
     const bool slot = IsFreeInputKey(key);
     std::size_t at = groups.names.size();
     bool added;
@@ -289,11 +290,11 @@ void CDirectionLint::CheckList(const ListGroups& groups) {
     }
   }
   // The runs offered, before the fill stops at the line capacity.
-  long offered = m_pDlg->m_nCandCodes + 1;
-  for (int j = 1; j <= m_pDlg->m_nCandWork && j < kRunTableSize; ++j)
-    offered += m_pDlg->m_candWork[j].nLast - m_pDlg->m_candWork[j].nFirst + 1;
+  long offered = m_pDlg->m_candidates.m_nCandCodes + 1;
+  for (int j = 1; j <= m_pDlg->m_candidates.m_nCandWork && j < kRunTableSize; ++j)
+    offered += m_pDlg->m_candidates.m_candWork[j].nLast - m_pDlg->m_candidates.m_candWork[j].nFirst + 1;
   if (groups.nLines == 0) offered = 0;  // nothing offered: the tables keep stale values
-  const int runs = std::max(groups.nLexiconRuns, groups.nLines == 0 ? 0 : m_pDlg->m_nCandWork);
+  const int runs = std::max(groups.nLexiconRuns, groups.nLines == 0 ? 0 : m_pDlg->m_candidates.m_nCandWork);
   m_summary.nMaxRuns = std::max(m_summary.nMaxRuns, runs);
   m_summary.nMaxLines = std::max(m_summary.nMaxLines, static_cast<int>(std::max<long>(offered, groups.nLines)));
   if (runs >= kMaxLexiconRuns)
@@ -306,7 +307,7 @@ void CDirectionLint::CheckList(const ListGroups& groups) {
                    ListName() + " offers " + std::to_string(offered) + " lines; the program shows only the first " +
                        std::to_string(kMaxListLines),
                    Steps());
-  if (groups.nLines > 0 && m_pDlg->m_nCandCodes + 1 >= kMaxTableEntries)
+  if (groups.nLines > 0 && m_pDlg->m_candidates.m_nCandCodes + 1 >= kMaxTableEntries)
     m_findings.Add(LintCheck::ListSize, m_bKoreanSource,
                    ListName() + " offers " + std::to_string(kMaxTableEntries) +
                        " free-slot lines, the most the program keeps: any further slot is dropped",
@@ -437,7 +438,7 @@ std::string CDirectionLint::HowFar(const std::string& keyList) const {
 }
 
 void CDirectionLint::ReportPatterns() {
-  const char* file = m_bKoreanSource ? kChangeKor : kChangeEng;
+  const char* file = FilesFor(m_bKoreanSource).szPatterns;
   std::map<std::string, std::size_t> first;
   for (std::size_t r = 0; r < m_patterns.size(); ++r) {
     const PatternRecord& p = m_patterns[r];

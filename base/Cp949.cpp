@@ -1,4 +1,4 @@
-#include "dict/Cp949.h"
+#include "base/Cp949.h"
 
 #include <iconv.h>
 
@@ -62,13 +62,6 @@ std::size_t BadUtf8Length(const char* at, std::size_t left) {
   return length;
 }
 
-// Length of the invalid code page 949 unit at `at`: a lead byte with its trail, or one byte.
-std::size_t BadCp949Length(const char* at, std::size_t left) {
-  unsigned char lead = static_cast<unsigned char>(*at);
-  if (IsCp949LeadByte(lead) && left >= 2 && static_cast<unsigned char>(at[1]) >= 0x41)
-    return 2;
-  return 1;
-}
 
 }  // namespace
 
@@ -99,7 +92,8 @@ std::string Cp949ToUtf8(std::string_view cp949) {
   const char* in = cp949.data();
   std::size_t left = cp949.size();
   while (!FromCp949().Convert(&in, &left, &out)) {
-    std::size_t skip = BadCp949Length(in, left);
+    // An invalid unit: a lead byte with its trail, or one byte.
+    std::size_t skip = Cp949UnitLength(std::string_view(in, left), 0);
     out.append(kReplacementUtf8);
     in += skip;
     left -= skip;

@@ -2,13 +2,14 @@
 // runs (each already in phrase order in the file) and the free-slot lines are merged
 // into one sequence in phrase order, reading each lexicon record only when its line is
 // due, and every line's key is recorded in m_strListKeys.
-#include "app/InterpreterDlg.h"
+#include "candidates/CandidateList.h"
+#include "base/MbsCompare.h"
 #include "dict/DexFile.h"
+#include "dict/DictionaryFiles.h"
 #include "dict/Fields.h"
 #include "dict/RecordLayout.h"
-#include "engine/CommaList.h"
 
-void CInterpreterDlg::LoadRunEntry(int nRun, int nEntry, CDexFile& file) {
+void CCandidateList::LoadRunEntry(int nRun, int nEntry, CDexFile& file) {
   CandRun& run = m_candWork[nRun];
   if (nRun == 0) {
     run.strKey = m_candCodes[nEntry].strKey;
@@ -25,7 +26,7 @@ void CInterpreterDlg::LoadRunEntry(int nRun, int nEntry, CDexFile& file) {
 
 // Links run nRun into the merge order before the first run, from the head on, whose
 // phrase is greater than or equal to its own; after the last run when there is none.
-void CInterpreterDlg::InsertRun(int nRun, int& nHead) {
+void CCandidateList::InsertRun(int nRun, int& nHead) {
   CandRun& run = m_candWork[nRun];
   int r = nHead;
   for (;;) {
@@ -51,8 +52,8 @@ void CInterpreterDlg::InsertRun(int nRun, int& nHead) {
   }
 }
 
-void CInterpreterDlg::FillCandidateList() {
-  CDexFile file(m_bKoreanSource ? kMainKor : kMainEng);
+void CCandidateList::Fill(ICandidateSink& sink) {
+  CDexFile file(FilesFor(m_bKoreanSource).szLexicon);
 
   CandRun& slots = m_candWork[0];
   slots.nFirst = 0;
@@ -76,7 +77,7 @@ void CInterpreterDlg::FillCandidateList() {
   }
   // The group index was built when the dialog started; a lexicon shortened since then
   // no longer holds the records past its end, so no run reaches beyond it.
-  const int records = FileLength(file) / static_cast<int>(kLexiconRecordSize);
+  const int records = RecordCount(file, kLexiconRecordSize);
   for (int j = 1; j <= m_nCandWork; ++j) {
     CandRun& run = m_candWork[j];
     if (run.nLast > records - 1) run.nLast = records - 1;
@@ -95,25 +96,26 @@ void CInterpreterDlg::FillCandidateList() {
 
   // The key table has room for kMaxListLines lines: the fill stops there.
   for (int line = 0; line < kMaxListLines; ++line) {
-    const int h = head;
-    CandRun& run = m_candWork[h];
-    const std::string text =
-        h > 0 ? run.strPhrase + ";" + run.strTranslation + ";" + run.strNote + ";" : run.strPhrase;
+    const int current = head;
+    CandRun& run = m_candWork[current];
+    const std::string text = current > 0
+                                 ? run.strPhrase + ";" + run.strTranslation + ";" + run.strNote + ";"
+                                 : run.strPhrase;
     m_strListKeys[line] = run.strKey;
-    m_listCandidates.InsertString(line, text);
+    sink.InsertLine(line, text);
 
-    const int k = run.nCursor++;
-    if (k > run.nLast) {
+    const int entry = run.nCursor++;
+    if (entry > run.nLast) {
       if (run.nNext == kRunEnd) break;
       head = run.nNext;
       m_candWork[head].nPrev = -1;
       continue;
     }
-    LoadRunEntry(h, k, file);
+    LoadRunEntry(current, entry, file);
     if (run.nNext == kRunEnd || MbsCompare(run.strPhrase, m_candWork[run.nNext].strPhrase) <= 0)
       continue;
     head = run.nNext;
     m_candWork[head].nPrev = -1;
-    InsertRun(h, head);
+    InsertRun(current, head);
   }
 }

@@ -1,13 +1,13 @@
 // The index tables, the candidate list builder and the list fill, on small dictionaries
-// written record by record into a scratch directory.
+// written record by record into a scratch directory; no dialog takes part.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/InterpreterDlg.h"
-#include "app/MemoryHost.h"
+#include "candidates/CandidateList.h"
+#include "engine/SentenceBuilder.h"
 #include "dict/Records.h"
 #include "tests/support/DexFixture.h"
 
@@ -23,47 +23,63 @@ std::ostream& operator<<(std::ostream& out, const Line& line) {
   return out << "{" << U(line.text) << " | " << U(line.key) << "}";
 }
 
-// A dialog on the in-memory backend over the dictionaries of the scratch directory.
+// Collects the lines that the candidate list hands out, as a list control would.
+class CLineSink : public ICandidateSink {
+ public:
+  void ResetLines() override { m_lines.clear(); }
+  void InsertLine(int nIndex, const std::string& strText) override {
+    m_lines.insert(m_lines.begin() + nIndex, strText);
+  }
+  std::vector<std::string> m_lines;
+};
+
+// A candidate list and a sentence builder over the dictionaries of the scratch
+// directory, loaded and built as when the program starts (Korean to English).
 class CandidateListTest : public ::testing::Test {
  protected:
   void Open() {
     WriteEmptyDictionaries();
-    m_host = std::make_unique<CMemoryHost>();
-    m_dialog = std::make_unique<CInterpreterDlg>();
-    m_host->Open(*m_dialog);
+    m_list = std::make_unique<CCandidateList>();
+    m_builder = std::make_unique<CSentenceBuilder>();
+    m_list->LoadMainGroups();
+    m_list->LoadGuFirstKeys();
+    BuildFirst();
   }
+
+  void BuildFirst() { m_list->Build(*m_builder, 0, 1, m_sink); }
+
+  int LineCount() const { return static_cast<int>(m_sink.m_lines.size()); }
 
   std::vector<Line> Lines() const {
     std::vector<Line> lines;
-    const CMemoryList* list = m_host->ListState(IDC_CANDIDATES);
-    for (int i = 0; i < list->GetCount(); ++i) lines.push_back({list->GetText(i), m_dialog->m_strListKeys[i]});
+    for (int i = 0; i < LineCount(); ++i) lines.push_back({m_sink.m_lines[i], m_list->m_strListKeys[i]});
     return lines;
   }
 
   // Sets the working records as a completion check would leave them and rebuilds.
   void BuildAfter(const std::vector<StepRecord>& work) {
-    m_dialog->m_nSteps = static_cast<int>(work.size());
-    m_dialog->m_builder.m_nLast = static_cast<int>(work.size()) - 1;
-    for (std::size_t i = 0; i < work.size(); ++i) m_dialog->m_builder.m_work[i] = work[i];
-    m_dialog->BuildCandidateList();
+    m_builder->m_nLast = static_cast<int>(work.size()) - 1;
+    for (std::size_t i = 0; i < work.size(); ++i) m_builder->m_work[i] = work[i];
+    m_list->Build(*m_builder, static_cast<int>(work.size()), 1, m_sink);
   }
 
   // Fills the list directly from lexicon runs {first, last} of main.dex.
   void FillRuns(const std::vector<std::pair<int, int>>& runs) {
-    m_dialog->m_listCandidates.ResetContent();
-    m_dialog->m_nCandCodes = -1;
-    m_dialog->m_nCandWork = static_cast<int>(runs.size());
+    m_sink.ResetLines();
+    m_list->m_nCandCodes = -1;
+    m_list->m_nCandWork = static_cast<int>(runs.size());
     for (std::size_t j = 0; j < runs.size(); ++j) {
-      CandRun& run = m_dialog->m_candWork[j + 1];
+      CandRun& run = m_list->m_candWork[j + 1];
       run.nFirst = run.nCursor = runs[j].first;
       run.nLast = runs[j].second;
     }
-    m_dialog->FillCandidateList();
+    m_list->Fill(m_sink);
   }
 
   ScratchDir m_dir;
-  std::unique_ptr<CMemoryHost> m_host;
-  std::unique_ptr<CInterpreterDlg> m_dialog;
+  CLineSink m_sink;
+  std::unique_ptr<CCandidateList> m_list;
+  std::unique_ptr<CSentenceBuilder> m_builder;
 };
 
 // A working step; a result key stands for the keys in `group` (never empty after a check).
@@ -89,28 +105,28 @@ TEST_F(CandidateListTest, LexiconGroupsFollowKeyRunsInFileOrder) {
   Open();
   // A leading empty key belongs to no group; an empty key after another starts one;
   // a key that comes back later gets a second group.
-  ASSERT_EQ(m_dialog->m_nMainKor, 3);
+  ASSERT_EQ(m_list->m_nMainKor, 3);
   const struct {
     const char* key;
     int first, last;
   } expected[] = {{"a", 1, 2}, {"b", 3, 3}, {"a", 4, 4}, {"", 5, 6}};
   for (int g = 0; g < 4; ++g) {
-    EXPECT_EQ(m_dialog->m_mainKor[g].strKey, expected[g].key) << "group " << g;
-    EXPECT_EQ(m_dialog->m_mainKor[g].nFirst, expected[g].first) << "group " << g;
-    EXPECT_EQ(m_dialog->m_mainKor[g].nLast, expected[g].last) << "group " << g;
+    EXPECT_EQ(m_list->m_mainKor[g].strKey, expected[g].key) << "group " << g;
+    EXPECT_EQ(m_list->m_mainKor[g].nFirst, expected[g].first) << "group " << g;
+    EXPECT_EQ(m_list->m_mainKor[g].nLast, expected[g].last) << "group " << g;
   }
-  ASSERT_EQ(m_dialog->m_nMainEng, 0);
-  EXPECT_EQ(m_dialog->m_mainEng[0].nFirst, 0);
-  EXPECT_EQ(m_dialog->m_mainEng[0].nLast, 2);
+  ASSERT_EQ(m_list->m_nMainEng, 0);
+  EXPECT_EQ(m_list->m_mainEng[0].nFirst, 0);
+  EXPECT_EQ(m_list->m_mainEng[0].nLast, 2);
 }
 
 TEST_F(CandidateListTest, LexiconGroupsIgnoreAPartialLastRecord) {
   WriteLexicon("main.dex", {Lex("a", "1"), Lex("b", "2")});
   Truncate("main.dex", 349);
   Open();
-  ASSERT_EQ(m_dialog->m_nMainKor, 0);
-  EXPECT_EQ(m_dialog->m_mainKor[0].nLast, 0);
-  EXPECT_EQ(m_dialog->m_nMainEng, -1);
+  ASSERT_EQ(m_list->m_nMainKor, 0);
+  EXPECT_EQ(m_list->m_mainKor[0].nLast, 0);
+  EXPECT_EQ(m_list->m_nMainEng, -1);
 }
 
 TEST_F(CandidateListTest, LexiconGroupsBeyondTheTableAreNotStored) {
@@ -121,8 +137,8 @@ TEST_F(CandidateListTest, LexiconGroupsBeyondTheTableAreNotStored) {
   }
   WriteLexicon("main.dex", records);
   Open();
-  ASSERT_EQ(m_dialog->m_nMainKor, kMaxTableEntries - 1);
-  const MainGroup& last = m_dialog->m_mainKor[kMaxTableEntries - 1];
+  ASSERT_EQ(m_list->m_nMainKor, kMaxTableEntries - 1);
+  const MainGroup& last = m_list->m_mainKor[kMaxTableEntries - 1];
   EXPECT_EQ(last.strKey, "k199");
   EXPECT_EQ(last.nFirst, 398);
   EXPECT_EQ(last.nLast, 399);  // ends where the dropped group begins
@@ -135,17 +151,17 @@ TEST_F(CandidateListTest, FirstKeysGatherPerResultKeyInFileOrder) {
                         "d,x;@0@ y;zB;"});
   WriteRules("ekgu.dex", {"e1;@0@;zE;"});
   Open();
-  ASSERT_EQ(m_dialog->m_nGuKor, 2);
+  ASSERT_EQ(m_list->m_nGuKor, 2);
   const struct {
     const char* result;
     const char* firstKeys;
   } expected[] = {{"zA", ",b,f,"}, {"zB", ",d,"}, {"", ",g,"}};
   for (int e = 0; e < 3; ++e) {
-    EXPECT_EQ(m_dialog->m_guKor[e].strResultKey, expected[e].result) << "entry " << e;
-    EXPECT_EQ(m_dialog->m_guKor[e].strFirstKeys, expected[e].firstKeys) << "entry " << e;
+    EXPECT_EQ(m_list->m_guKor[e].strResultKey, expected[e].result) << "entry " << e;
+    EXPECT_EQ(m_list->m_guKor[e].strFirstKeys, expected[e].firstKeys) << "entry " << e;
   }
-  ASSERT_EQ(m_dialog->m_nGuEng, 0);
-  EXPECT_EQ(m_dialog->m_guEng[0].strFirstKeys, ",e1,");
+  ASSERT_EQ(m_list->m_nGuEng, 0);
+  EXPECT_EQ(m_list->m_guEng[0].strFirstKeys, ",e1,");
 }
 
 TEST_F(CandidateListTest, ResultKeysBeyondTheTableAreNotStoredButStoredOnesStillGrow) {
@@ -154,9 +170,9 @@ TEST_F(CandidateListTest, ResultKeysBeyondTheTableAreNotStoredButStoredOnesStill
   rules.push_back("late;@0@;z0;");
   WriteRules("gu.dex", rules);
   Open();
-  ASSERT_EQ(m_dialog->m_nGuKor, kMaxTableEntries - 1);
-  EXPECT_EQ(m_dialog->m_guKor[kMaxTableEntries - 1].strResultKey, "z199");
-  EXPECT_EQ(m_dialog->m_guKor[0].strFirstKeys, ",a0,late,");
+  ASSERT_EQ(m_list->m_nGuKor, kMaxTableEntries - 1);
+  EXPECT_EQ(m_list->m_guKor[kMaxTableEntries - 1].strResultKey, "z199");
+  EXPECT_EQ(m_list->m_guKor[0].strFirstKeys, ",a0,late,");
 }
 
 // ---- List fill ----------------------------------------------------------------------
@@ -211,14 +227,14 @@ TEST_F(CandidateListTest, RunsMergeInPhraseOrder) {
 TEST_F(CandidateListTest, FreeSlotLinesMergeWithRunsAndKeepTheirMarkers) {
   WriteLexicon("main.dex", {Lex("k", "a"), Lex("k", "z")});
   Open();
-  m_dialog->m_listCandidates.ResetContent();
-  m_dialog->m_candCodes[0] = {"-b", "zz"};
-  m_dialog->m_candCodes[1] = {"-a", "mz"};
-  m_dialog->m_nCandCodes = 1;
-  m_dialog->m_nCandWork = 1;
-  m_dialog->m_candWork[1].nFirst = m_dialog->m_candWork[1].nCursor = 0;
-  m_dialog->m_candWork[1].nLast = 1;
-  m_dialog->FillCandidateList();
+  m_sink.ResetLines();
+  m_list->m_candCodes[0] = {"-b", "zz"};
+  m_list->m_candCodes[1] = {"-a", "mz"};
+  m_list->m_nCandCodes = 1;
+  m_list->m_nCandWork = 1;
+  m_list->m_candWork[1].nFirst = m_list->m_candWork[1].nCursor = 0;
+  m_list->m_candWork[1].nLast = 1;
+  m_list->Fill(m_sink);
   // Free-slot lines come in stored order, each placed against the lexicon run.
   EXPECT_EQ(Lines(), (std::vector<Line>{{"-b", "zz"}, {"-a", "mz"}, {"a;t;n;", "k"}, {"z;t;n;", "k"}}));
 }
@@ -226,14 +242,14 @@ TEST_F(CandidateListTest, FreeSlotLinesMergeWithRunsAndKeepTheirMarkers) {
 TEST_F(CandidateListTest, OnlyFreeSlotsStillOpenTheLexicon) {
   WriteLexicon("main.dex", {Lex("k", "a")});
   Open();
-  m_dialog->m_listCandidates.ResetContent();
-  m_dialog->m_candCodes[0] = {"-x", "zz"};
-  m_dialog->m_nCandCodes = 0;
-  m_dialog->m_nCandWork = 0;
-  m_dialog->FillCandidateList();
+  m_sink.ResetLines();
+  m_list->m_candCodes[0] = {"-x", "zz"};
+  m_list->m_nCandCodes = 0;
+  m_list->m_nCandWork = 0;
+  m_list->Fill(m_sink);
   EXPECT_EQ(Lines(), (std::vector<Line>{{"-x", "zz"}}));
   RemoveFile("main.dex");
-  EXPECT_EXIT(m_dialog->FillCandidateList(), ::testing::ExitedWithCode(1), "");
+  EXPECT_EXIT(m_list->Fill(m_sink), ::testing::ExitedWithCode(1), "");
 }
 
 TEST_F(CandidateListTest, ALexiconShortenedSinceTheStartListsOnlyTheRecordsItHolds) {
@@ -252,7 +268,7 @@ TEST_F(CandidateListTest, FillStopsAtTheKeyTableSize) {
   WriteLexicon("main.dex", records);
   Open();
   FillRuns({{0, kMaxListLines}});
-  EXPECT_EQ(m_host->ListState(IDC_CANDIDATES)->GetCount(), kMaxListLines);
+  EXPECT_EQ(LineCount(), kMaxListLines);
 }
 
 // ---- List construction --------------------------------------------------------------
@@ -270,10 +286,10 @@ TEST_F(CandidateListTest, StartListOffersFreeSlotsOnceAndTheFirstKeysOfResultKey
 TEST_F(CandidateListTest, NothingOfferedLeavesTheListEmptyWithoutReadingTheLexicon) {
   WritePatterns("change.dex", {{",lex,", ""}});
   Open();
-  EXPECT_EQ(m_host->ListState(IDC_CANDIDATES)->GetCount(), 0);
+  EXPECT_EQ(LineCount(), 0);
   RemoveFile("main.dex");
-  m_dialog->BuildCandidateList();  // would end the program if it opened the lexicon
-  EXPECT_EQ(m_host->ListState(IDC_CANDIDATES)->GetCount(), 0);
+  BuildFirst();  // would end the program if it opened the lexicon
+  EXPECT_EQ(LineCount(), 0);
 }
 
 TEST_F(CandidateListTest, PatternContinuationOffersEachNextItemOnce) {
@@ -335,7 +351,7 @@ TEST_F(CandidateListTest, FreeSlotsAndRunsBeyondTheirTablesAreDropped) {
   WritePatterns("change.dex", {{",zR,", ""}});
   Open();
   lines = Lines();
-  ASSERT_EQ(m_dialog->m_nCandWork, kMaxLexiconRuns);
+  ASSERT_EQ(m_list->m_nCandWork, kMaxLexiconRuns);
   ASSERT_EQ(lines.size(), static_cast<std::size_t>(kMaxLexiconRuns));
   EXPECT_EQ(lines.back().key, "k099");
 }

@@ -3,23 +3,22 @@
 // and the first keys of the rules that produce an offered result key. The keys are
 // collected in one comma list and then handed to the fill as lexicon runs and
 // free-slot lines.
-#include "app/InterpreterDlg.h"
+#include "candidates/CandidateList.h"
+#include "base/Bisect.h"
+#include "base/MbsCompare.h"
 #include "dict/DexFile.h"
+#include "dict/DictionaryFiles.h"
 #include "dict/Fields.h"
+#include "dict/KeyVocabulary.h"
 #include "dict/RecordLayout.h"
 #include "engine/CommaList.h"
+#include "engine/SentenceBuilder.h"
 #include "engine/SlotItem.h"
 
 #include <cstring>
 #include <string_view>
 
 namespace {
-
-const char* const kPatternMarker = "zz";  // free slot offered by a sentence pattern
-const char* const kRuleMarker = "mz";     // free slot offered by a phrase rule
-
-bool StartsWithZ(const std::string& key) { return !key.empty() && key[0] == 'z'; }
-bool IsFreeSlot(const std::string& item) { return !item.empty() && item[0] == '-'; }
 
 // The ways a run of working steps is written as a comma list.
 enum class ChainKind { Pattern, Tail, Head, GroupTail };
@@ -29,11 +28,11 @@ std::string JoinChain(const StepRecord* work, int a, int b, ChainKind kind) {
   for (int i = a; i <= b; ++i) {
     const StepRecord& step = work[i];
     const std::string& key = step.strKey;
-    if (key == "zz") {
+    if (key == kPatternSlotKey) {
       chain += FreeSlotItem(step.strPhrase) + ",";
-    } else if (key == "mz") {
-      chain += kind == ChainKind::Pattern ? std::string("mz,") : FreeSlotItem(step.strPhrase) + ",";
-    } else if (StartsWithZ(key) && kind == ChainKind::GroupTail) {
+    } else if (key == kRuleSlotKey) {
+      chain += kind == ChainKind::Pattern ? std::string(kRuleSlotKey) + "," : FreeSlotItem(step.strPhrase) + ",";
+    } else if (IsResultKey(key) && kind == ChainKind::GroupTail) {
       chain += step.strGroup;  // already ends with ","
     } else {
       chain += key + ",";
@@ -66,11 +65,15 @@ std::string PatternKeys(CDexFile& file, int index) {
   return keys;
 }
 
-int PatternCount(CDexFile& file) { return FileLength(file) / static_cast<int>(kPatternRecordSize); }
+int PatternCount(CDexFile& file) { return RecordCount(file, kPatternRecordSize); }
+
+// The free slots' marker of the lines offered by a sentence pattern and by a rule.
+constexpr std::string_view kPatternMarker = kPatternSlotKey;
+constexpr std::string_view kRuleMarker = kRuleSlotKey;
 
 }  // namespace
 
-void CInterpreterDlg::AddFreeSlot(const std::string& strItem, const char* szMarker) {
+void CCandidateList::AddFreeSlot(const std::string& strItem, std::string_view szMarker) {
   // A slot that finds the table full is dropped; the first ones found stay.
   if (m_nCandCodes + 1 >= kMaxTableEntries) return;
   ++m_nCandCodes;
@@ -78,8 +81,8 @@ void CInterpreterDlg::AddFreeSlot(const std::string& strItem, const char* szMark
   m_candCodes[m_nCandCodes].strKey = szMarker;
 }
 
-void CInterpreterDlg::OfferPatternItem(const std::string& strItem, std::string& strAccumulator) {
-  if (IsFreeSlot(strItem)) {
+void CCandidateList::OfferPatternItem(const std::string& strItem, std::string& strAccumulator) {
+  if (IsFreeSlotItem(strItem)) {
     AddFreeSlot(strItem, kPatternMarker);
     return;
   }
@@ -89,8 +92,8 @@ void CInterpreterDlg::OfferPatternItem(const std::string& strItem, std::string& 
     if (table[e].strResultKey == strItem) MergeInto(strAccumulator, table[e].strFirstKeys);
 }
 
-void CInterpreterDlg::ScanPatternStarts(std::string& strAccumulator) {
-  CDexFile file(m_bKoreanSource ? kChangeKor : kChangeEng, DexAccess::Pass);
+void CCandidateList::ScanPatternStarts(std::string& strAccumulator) {
+  CDexFile file(FilesFor(m_bKoreanSource).szPatterns, DexAccess::Pass);
   const int count = PatternCount(file);
   std::string previous;
   unsigned char record[kPatternRecordSize];
@@ -109,27 +112,16 @@ void CInterpreterDlg::ScanPatternStarts(std::string& strAccumulator) {
   }
 }
 
-void CInterpreterDlg::ContinuePatterns(int nLastStep, std::string& strAccumulator) {
-  const std::string chain = JoinChain(m_builder.m_work, 0, nLastStep, ChainKind::Pattern);
+void CCandidateList::ContinuePatterns(const CSentenceBuilder& builder, int nLastStep,
+                                      std::string& strAccumulator) {
+  const std::string chain = JoinChain(builder.m_work, 0, nLastStep, ChainKind::Pattern);
   const int n = CountItems(chain);
 
-  CDexFile file(m_bKoreanSource ? kChangeKor : kChangeEng);
+  CDexFile file(FilesFor(m_bKoreanSource).szPatterns);
   const int count = PatternCount(file);
-  int lo = 0;
-  int hi = count - 1;
-  int found = -1;
-  while (lo <= hi) {
-    int mid = (lo + hi) / 2;
-    int order = MbsCompare(FirstItems(PatternKeys(file, mid), n), chain);
-    if (order > 0) {
-      hi = mid - 1;
-    } else if (order < 0) {
-      lo = mid + 1;
-    } else {
-      found = mid;
-      break;
-    }
-  }
+  const int found = BisectForEqual(0, count - 1, [&](int index) {
+                      return MbsCompare(chain, FirstItems(PatternKeys(file, index), n));
+                    }).nFound;
   if (found < 0) return;
 
   int start = found;
@@ -149,31 +141,32 @@ void CInterpreterDlg::ContinuePatterns(int nLastStep, std::string& strAccumulato
   }
 }
 
-void CInterpreterDlg::ContinuePhrase(int nLastStep, std::string& strAccumulator) {
-  const StepRecord* work = m_builder.m_work;
-  int s = 0;
-  for (int k = nLastStep; k >= 0; --k) {
-    if (StartsWithZ(work[k].strKey)) {
-      s = k + 1;
+void CCandidateList::ContinuePhrase(CSentenceBuilder& builder, int nLastStep, std::string& strAccumulator) {
+  const StepRecord* work = builder.m_work;
+  // The unfinished phrase begins after the last step that a rule or pattern produced.
+  int phraseStart = 0;
+  for (int step = nLastStep; step >= 0; --step) {
+    if (IsResultKey(work[step].strKey)) {
+      phraseStart = step + 1;
       break;
     }
   }
-  const std::string tail = JoinChain(work, s, nLastStep, ChainKind::Tail);
-  const std::string head = JoinChain(work, 0, s - 1, ChainKind::Head);
-  MergeInto(strAccumulator, m_builder.GetContinuationKeys(tail, head));
+  const std::string tail = JoinChain(work, phraseStart, nLastStep, ChainKind::Tail);
+  const std::string head = JoinChain(work, 0, phraseStart - 1, ChainKind::Head);
+  MergeInto(strAccumulator, builder.GetContinuationKeys(tail, head));
 }
 
-void CInterpreterDlg::ContinueGroup(int nLastStep, std::string& strAccumulator) {
-  const StepRecord* work = m_builder.m_work;
-  int k = nLastStep;
-  while (k >= 0 && !StartsWithZ(work[k].strKey)) --k;
-  if (k < 0) return;
-  const std::string tail = JoinChain(work, k, nLastStep, ChainKind::GroupTail);
-  const std::string head = JoinChain(work, 0, k - 1, ChainKind::Head);
-  MergeInto(strAccumulator, m_builder.GetContinuationKeys(tail, head));
+void CCandidateList::ContinueGroup(CSentenceBuilder& builder, int nLastStep, std::string& strAccumulator) {
+  const StepRecord* work = builder.m_work;
+  int groupStep = nLastStep;
+  while (groupStep >= 0 && !IsResultKey(work[groupStep].strKey)) --groupStep;
+  if (groupStep < 0) return;
+  const std::string tail = JoinChain(work, groupStep, nLastStep, ChainKind::GroupTail);
+  const std::string head = JoinChain(work, 0, groupStep - 1, ChainKind::Head);
+  MergeInto(strAccumulator, builder.GetContinuationKeys(tail, head));
 }
 
-void CInterpreterDlg::DistributeCandidates(std::string strAccumulator) {
+void CCandidateList::DistributeCandidates(std::string strAccumulator) {
   const MainGroup* groups = m_bKoreanSource ? m_mainKor : m_mainEng;
   const int lastGroup = m_bKoreanSource ? m_nMainKor : m_nMainEng;
   int j = 1;
@@ -182,7 +175,7 @@ void CInterpreterDlg::DistributeCandidates(std::string strAccumulator) {
     if (comma == std::string::npos) break;
     std::string key = strAccumulator.substr(0, comma);
     strAccumulator.erase(0, comma + 1);
-    if (IsFreeSlot(key)) {
+    if (IsFreeSlotItem(key)) {
       AddFreeSlot(key, kRuleMarker);
       continue;
     }
@@ -202,26 +195,28 @@ void CInterpreterDlg::DistributeCandidates(std::string strAccumulator) {
   m_nCandWork = j - 1;
 }
 
-void CInterpreterDlg::BuildCandidateList() {
-  m_listCandidates.ResetContent();
+void CCandidateList::Build(CSentenceBuilder& builder, int nSteps, unsigned char bKoreanSource,
+                           ICandidateSink& sink) {
+  m_bKoreanSource = bKoreanSource;
+  sink.ResetLines();
   std::string accumulator;
   m_nCandCodes = -1;
 
-  if (m_nSteps <= 0) {
+  if (nSteps <= 0) {
     ScanPatternStarts(accumulator);
   } else {
     // The completion check keeps m_nLast within its working records; stay inside them
     // even if it did not.
-    int i = m_builder.m_nLast;
-    if (i < 0) i = 0;
-    if (i >= kMaxSteps) i = kMaxSteps - 1;
-    if (StartsWithZ(m_builder.m_work[i].strKey))
-      ContinuePatterns(i, accumulator);
+    int last = builder.m_nLast;
+    if (last < 0) last = 0;
+    if (last >= kMaxSteps) last = kMaxSteps - 1;
+    if (IsResultKey(builder.m_work[last].strKey))
+      ContinuePatterns(builder, last, accumulator);
     else
-      ContinuePhrase(i, accumulator);
-    ContinueGroup(i, accumulator);
+      ContinuePhrase(builder, last, accumulator);
+    ContinueGroup(builder, last, accumulator);
   }
   DistributeCandidates(accumulator);
 
-  if (m_nCandCodes >= 0 || m_nCandWork > 0) FillCandidateList();
+  if (m_nCandCodes >= 0 || m_nCandWork > 0) Fill(sink);
 }

@@ -1,11 +1,12 @@
 // The two indexes built once when the dialog starts, for both directions: the lexicon
 // groups (the record range of each key run) and, for each result key of the phrase
 // rules, the first keys of the rules that produce it.
-#include "app/InterpreterDlg.h"
+#include "candidates/CandidateList.h"
 #include "dict/DexFile.h"
+#include "dict/DictionaryFiles.h"
 #include "dict/Fields.h"
 #include "dict/RecordLayout.h"
-#include "engine/CommaList.h"
+#include "dict/RuleText.h"
 
 #include <string>
 #include <unordered_set>
@@ -17,7 +18,7 @@ namespace {
 // full is not stored; the stored runs keep their exact ranges.
 void LoadGroups(const char* fileName, MainGroup* table, int& last) {
   CDexFile file(fileName, DexAccess::Pass);
-  const int count = FileLength(file) / static_cast<int>(kLexiconRecordSize);
+  const int count = RecordCount(file, kLexiconRecordSize);
   unsigned char record[kLexiconRecordSize];
   std::string previous;
   int g = 0;
@@ -45,26 +46,15 @@ void LoadGroups(const char* fileName, MainGroup* table, int& last) {
 void LoadFirstKeys(const char* fileName, GuKeyEntry* table, int& last) {
   CDexFile file(fileName, DexAccess::Pass);
   last = -1;
-  const int count = FileLength(file) / static_cast<int>(kRuleRecordSize);
+  const int count = RecordCount(file, kRuleRecordSize);
   unsigned char record[kRuleRecordSize];
   std::vector<std::unordered_set<std::string>> listed(kMaxTableEntries);
   for (int r = 0; r < count; ++r) {
     file.ReadRecord(r, kRuleRecordSize, record);
     const std::string text = ScrambledField(record, kRuleTextOffset, kRuleTextWidth);
 
-    std::string firstKey;
-    std::string::size_type end = text.find(',');
-    if (end == std::string::npos) end = text.find(';');
-    if (end != std::string::npos) firstKey = text.substr(0, end);
-
-    std::string resultKey;
-    std::string::size_type second = std::string::npos;
-    std::string::size_type first = text.find(';');
-    if (first != std::string::npos) second = text.find(';', first + 1);
-    if (second != std::string::npos) {
-      std::string::size_type third = text.find(';', second + 1);
-      if (third != std::string::npos) resultKey = text.substr(second + 1, third - second - 1);
-    }
+    const std::string firstKey(RuleFirstKey(text));
+    const std::string resultKey(SplitRule(text).resultKey);
 
     bool matched = false;
     for (int e = 0; e <= last; ++e) {
@@ -86,12 +76,12 @@ void LoadFirstKeys(const char* fileName, GuKeyEntry* table, int& last) {
 
 }  // namespace
 
-void CInterpreterDlg::LoadMainGroups() {
+void CCandidateList::LoadMainGroups() {
   LoadGroups(kMainKor, m_mainKor, m_nMainKor);
   LoadGroups(kMainEng, m_mainEng, m_nMainEng);
 }
 
-void CInterpreterDlg::LoadGuFirstKeys() {
+void CCandidateList::LoadGuFirstKeys() {
   LoadFirstKeys(kGuKor, m_guKor, m_nGuKor);
   LoadFirstKeys(kGuEng, m_guEng, m_nGuEng);
 }
