@@ -29,6 +29,7 @@
 #include "dict/RecordLayout.h"
 #include "res/DialogTemplate.h"
 #include "tests/support/DexFixture.h"
+#include "tests/support/ExpectedTexts.h"
 
 namespace {
 
@@ -237,7 +238,7 @@ TEST_F(InterpreterWindowTest, ConfirmWithoutAPickedLineShowsAMessageBox) {
   auto shown = W().Click(IDC_CONFIRM);
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].strTitle, Q("다올새 문장 통역기"));
-  EXPECT_EQ(shown[0].strText, Q("리스트박스에서 고르십시요.\n"));
+  EXPECT_EQ(shown[0].strText, Q(kPickFromListText));
   EXPECT_EQ(shown[0].buttons.size(), 1);
   EXPECT_TRUE(W().Host().Window()->isVisible());
   EXPECT_EQ(W().Text(IDC_SENTENCE), QString());

@@ -1,6 +1,7 @@
 // The Qt backend on its own, driven by a small probe dialog that binds every control
 // of the template and records what reaches it: the window built from the template,
 // the peers, the user's events and the key filter.
+#include "app/InterpreterDlg.h"
 #include "app/qt/QtDialogHost.h"
 
 #include <gtest/gtest.h>
@@ -29,12 +30,13 @@
 #include "res/DialogTemplate.h"
 #include "res/Strings.h"
 #include "tests/support/DexFixture.h"
+#include "tests/support/ExpectedTexts.h"
 
 namespace {
 
-// Binds the controls the way the main dialog does and records every event, key and
-// cancel that the backend delivers.
-class CProbeDlg : public CDialog {
+// The main dialog with its own control bindings, but without dictionaries or handlers:
+// it records every event, key and cancel that the backend delivers.
+class CProbeDlg : public CInterpreterDlg {
  public:
   bool PreTranslateMessage(const KeyMessage& message) override {
     m_keys.push_back(message);
@@ -52,22 +54,9 @@ class CProbeDlg : public CDialog {
   bool m_bConsumeEnter = false;
   int m_nCancels = 0;
 
-  CEdit m_editCollected;
-  CListBox m_listCandidates;
-  std::string m_strListSel, m_strSentence, m_strTranslation, m_strCollected, m_strSearch;
-  int m_nDirection = -1;
-
  protected:
-  void DoDataExchange(CDataExchange* pDX) override {
-    DDX_Control(pDX, IDC_COLLECTED, m_editCollected);
-    DDX_Control(pDX, IDC_CANDIDATES, m_listCandidates);
-    DDX_LBString(pDX, IDC_CANDIDATES, m_strListSel);
-    DDX_Text(pDX, IDC_SENTENCE, m_strSentence);
-    DDX_Text(pDX, IDC_TRANSLATION, m_strTranslation);
-    DDX_Radio(pDX, IDC_DIR_KOREAN, m_nDirection);
-    DDX_Text(pDX, IDC_COLLECTED, m_strCollected);
-    DDX_Text(pDX, IDC_SEARCH, m_strSearch);
-  }
+  // Only the first transfer of the members to the controls: no dictionary is read.
+  bool OnInitDialog() override { return CDialog::OnInitDialog(); }
   void OnCancel() override {
     ++m_nCancels;
     CDialog::OnCancel();
@@ -539,7 +528,7 @@ TEST_F(QtHostTest, MessageBoxShowsTheTextWithTheAppNameAndOneOkButton) {
   EXPECT_TRUE(returned);
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].strTitle, QString::fromUtf8("다올새 문장 통역기"));
-  EXPECT_EQ(shown[0].strText, QString::fromUtf8("리스트박스에서 고르십시요.\n"));
+  EXPECT_EQ(shown[0].strText, QString::fromUtf8(kPickFromListText));
   EXPECT_EQ(shown[0].buttons.size(), 1);
 }
 

@@ -35,7 +35,7 @@ class CompositionTest : public ::testing::Test {
 
   // Composes "너는 사과를 먹는다".
   void ComposeYouEatApple() {
-    for (const char* phrase : {"너는", "사과", "~을(를)", "먹는다"}) m_user->Pick(phrase);
+    for (const char* phrase : {"너는", "사과", "~을(를)", "먹는다"}) EXPECT_TRUE(m_user->Pick(phrase)) << phrase;
     ASSERT_TRUE(m_user->AddEnabled());
   }
 
@@ -55,7 +55,7 @@ TEST_F(CompositionTest, StartsComposingEnglishWithTheFirstStepCandidates) {
   EXPECT_FALSE(user.AddEnabled());
   for (int id : {IDC_SENTENCE, IDC_TRANSLATION, IDC_COLLECTED, IDC_SEARCH}) EXPECT_EQ(user.Text(id), "") << id;
   EXPECT_EQ(user.Selected(), -1);
-  EXPECT_EQ(user.Lines(), kKoreanStart);
+  EXPECT_EQ(user.KeyedLines(), kKoreanStart);
   EXPECT_EQ(user.Host().BigIcon(), IDR_MAINFRAME);
   EXPECT_EQ(user.Host().SmallIcon(), IDR_MAINFRAME);
 
@@ -71,7 +71,7 @@ TEST_F(CompositionTest, DirectionButtonsSwitchCaptionsAndStartLists) {
   EXPECT_EQ(user.Caption(IDC_RESTART), "Restart");
   EXPECT_EQ(user.Caption(IDC_CONFIRM), "OK");
   EXPECT_EQ(user.Caption(IDC_ADD_SENTENCE), "Sentance add");
-  EXPECT_EQ(user.Lines(), kEnglishStart);
+  EXPECT_EQ(user.KeyedLines(), kEnglishStart);
 
   user.Click(IDC_DIR_KOREAN);
   EXPECT_EQ(user.Direction(), 0);
@@ -79,7 +79,7 @@ TEST_F(CompositionTest, DirectionButtonsSwitchCaptionsAndStartLists) {
   EXPECT_EQ(user.Caption(IDC_RESTART), "처음으로");
   EXPECT_EQ(user.Caption(IDC_CONFIRM), "확인");
   EXPECT_EQ(user.Caption(IDC_ADD_SENTENCE), "문장 추가");
-  EXPECT_EQ(user.Lines(), kKoreanStart);
+  EXPECT_EQ(user.KeyedLines(), kKoreanStart);
 }
 
 // ---- Sentences ----------------------------------------------------------------------
@@ -95,11 +95,11 @@ struct StoryStep {
 
 void PlayStory(DialogUser& user, const std::vector<StoryStep>& story) {
   for (const StoryStep& step : story) {
-    user.Pick(step.pick);
+    EXPECT_TRUE(user.Pick(step.pick));
     EXPECT_EQ(user.Sentence(), step.sentence) << "after " << step.pick;
     EXPECT_EQ(user.Translation(), step.translation) << "after " << step.pick;
     EXPECT_EQ(user.AddEnabled(), step.addEnabled) << "after " << step.pick;
-    EXPECT_EQ(user.Lines(), step.lines) << "after " << step.pick;
+    EXPECT_EQ(user.KeyedLines(), step.lines) << "after " << step.pick;
     EXPECT_EQ(user.Text(IDC_SEARCH), "") << "after " << step.pick;
     EXPECT_TRUE(user.Messages().empty()) << "after " << step.pick;
   }
@@ -118,7 +118,7 @@ TEST_F(CompositionTest, KoreanSentenceThroughNestedRulesWithParticleCorrection) 
 }
 
 TEST_F(CompositionTest, AdjectiveAndNounBecomeOnePhrase) {
-  for (const char* phrase : {"저는", "빨간", "사과", "~을(를)", "먹는다"}) m_user->Pick(phrase);
+  for (const char* phrase : {"저는", "빨간", "사과", "~을(를)", "먹는다"}) EXPECT_TRUE(m_user->Pick(phrase)) << phrase;
   EXPECT_EQ(m_user->Sentence(), "저는 빨간 사과를 먹는다");
   EXPECT_EQ(m_user->Translation(), "I eat red apple.");
 }
@@ -135,9 +135,9 @@ TEST_F(CompositionTest, ParenthesisPhraseCorrectsTheWholeSentenceBox) {
 }
 
 TEST_F(CompositionTest, BracketPartOfAPhraseIsNeverShown) {
-  for (const char* phrase : {"너는", "빵[밀가루]"}) m_user->Pick(phrase);
+  for (const char* phrase : {"너는", "빵[밀가루]"}) EXPECT_TRUE(m_user->Pick(phrase)) << phrase;
   EXPECT_EQ(m_user->Sentence(), " 너는 빵");
-  for (const char* phrase : {"~을(를)", "마신다"}) m_user->Pick(phrase);
+  for (const char* phrase : {"~을(를)", "마신다"}) EXPECT_TRUE(m_user->Pick(phrase)) << phrase;
   EXPECT_EQ(m_user->Sentence(), "너는 빵을 마신다");
   EXPECT_EQ(m_user->Translation(), "You drink bread.");
 }
@@ -178,7 +178,7 @@ TEST_F(CompositionTest, FreeSlotOfASentencePattern) {
   };
   for (const auto& c : cases) {
     m_user->Click(IDC_RESTART);
-    m_user->Select(0);
+    EXPECT_TRUE(m_user->Select(0));
     ASSERT_EQ(m_user->Text(IDC_SEARCH), "-안녕하세요");
     if (c.typed) m_user->Type(IDC_SEARCH, c.typed);
     m_user->Confirm();
@@ -187,9 +187,9 @@ TEST_F(CompositionTest, FreeSlotOfASentencePattern) {
     EXPECT_EQ(m_user->Sentence(), c.sentence) << label;
     EXPECT_EQ(m_user->Translation(), c.translation) << label;
     EXPECT_EQ(m_user->AddEnabled(), c.complete) << label;
-    EXPECT_EQ(m_user->Dialog().m_builder.m_steps[0].strKey, "zz") << label;
-    EXPECT_EQ(m_user->Dialog().m_builder.m_steps[0].strTranslation, "") << label;
-    EXPECT_EQ(m_user->Lines(), Lines{}) << label;
+    EXPECT_EQ(m_user->Dlg().m_builder.m_steps[0].strKey, "zz") << label;
+    EXPECT_EQ(m_user->Dlg().m_builder.m_steps[0].strTranslation, "") << label;
+    EXPECT_EQ(m_user->KeyedLines(), Lines{}) << label;
   }
 }
 
@@ -210,19 +210,19 @@ TEST_F(CompositionTest, ConfirmWithoutAUsableLineShowsTheMessageAndChangesNothin
   user.Confirm();
   EXPECT_EQ(user.Messages(), Lines{kPickFromList});
   EXPECT_EQ(user.Sentence(), "");
-  EXPECT_EQ(user.Lines(), kKoreanStart);
+  EXPECT_EQ(user.KeyedLines(), kKoreanStart);
 
-  user.Pick("너는");
-  const Lines lines = user.Lines();
-  user.Select(user.Line("사과"));
+  EXPECT_TRUE(user.Pick("너는"));
+  const Lines lines = user.KeyedLines();
+  EXPECT_TRUE(user.Select(user.Line("사과")));
   user.Type(IDC_SEARCH, "사과");  // an ordinary line needs a ";" in the search box
   user.Confirm();
   EXPECT_EQ(user.Messages(), Lines{kPickFromList});
   EXPECT_EQ(user.Sentence(), " 너는");
   EXPECT_EQ(user.Text(IDC_SEARCH), "사과");
-  EXPECT_EQ(user.Lines(), lines);
+  EXPECT_EQ(user.KeyedLines(), lines);
   EXPECT_EQ(user.Selected(), user.Line("사과"));
-  EXPECT_EQ(user.Dialog().m_nSteps, 1);
+  EXPECT_EQ(user.Dlg().m_nSteps, 1);
 }
 
 TEST_F(CompositionTest, ConfirmTakesTheSelectedKeyWithTheTypedText) {
@@ -232,22 +232,22 @@ TEST_F(CompositionTest, ConfirmTakesTheSelectedKeyWithTheTypedText) {
   EXPECT_EQ(user.Selected(), 6);  // "우유": the last line the search compared
   user.Confirm();
   EXPECT_EQ(user.Sentence(), " 사과");
-  const StepRecord& step = user.Dialog().m_builder.m_steps[0];
+  const StepRecord& step = user.Dlg().m_builder.m_steps[0];
   EXPECT_EQ(U(step.strKey), "n_food");
   EXPECT_EQ(U(step.strTranslation), "사과");
-  user.Pick("-주세요");
+  EXPECT_TRUE(user.Pick("-주세요"));
   EXPECT_EQ(user.Sentence(), "사과 주세요");
   EXPECT_EQ(user.Translation(), "사과 please.");
 }
 
 TEST_F(CompositionTest, SearchTextWithOneSemicolonGivesAnEmptyTranslation) {
   DialogUser& user = *m_user;
-  user.Select(user.Line("사과"));
+  EXPECT_TRUE(user.Select(user.Line("사과")));
   user.Type(IDC_SEARCH, "사과;");
   user.Confirm();
-  EXPECT_EQ(U(user.Dialog().m_builder.m_steps[0].strPhrase), "사과");
-  EXPECT_EQ(U(user.Dialog().m_builder.m_steps[0].strTranslation), "");
-  user.Pick("-주세요");
+  EXPECT_EQ(U(user.Dlg().m_builder.m_steps[0].strPhrase), "사과");
+  EXPECT_EQ(U(user.Dlg().m_builder.m_steps[0].strTranslation), "");
+  EXPECT_TRUE(user.Pick("-주세요"));
   EXPECT_EQ(user.Translation(), "Please.");  // " please." trimmed, then capitalised
 }
 
@@ -255,7 +255,7 @@ TEST_F(CompositionTest, SearchTextWithOneSemicolonGivesAnEmptyTranslation) {
 
 TEST_F(CompositionTest, StepBackRebuildsFromTheRecords) {
   DialogUser& user = *m_user;
-  for (const char* phrase : {"사과", "-주세요", "우유", "-주세요"}) user.Pick(phrase);
+  for (const char* phrase : {"사과", "-주세요", "우유", "-주세요"}) EXPECT_TRUE(user.Pick(phrase)) << phrase;
   user.Type(IDC_SENTENCE, "edited by the user");
 
   const struct {
@@ -276,8 +276,8 @@ TEST_F(CompositionTest, StepBackRebuildsFromTheRecords) {
     EXPECT_EQ(user.Sentence(), e.sentence) << "back to " << e.steps;
     EXPECT_EQ(user.Translation(), e.translation) << "back to " << e.steps;
     EXPECT_EQ(user.AddEnabled(), e.addEnabled) << "back to " << e.steps;
-    EXPECT_EQ(user.Lines(), e.lines) << "back to " << e.steps;
-    EXPECT_EQ(user.Dialog().m_nSteps, e.steps);
+    EXPECT_EQ(user.KeyedLines(), e.lines) << "back to " << e.steps;
+    EXPECT_EQ(user.Dlg().m_nSteps, e.steps);
   }
 }
 
@@ -286,16 +286,16 @@ TEST_F(CompositionTest, RestartKeepsTheSearchAndCollectedBoxes) {
   ComposeYouEatApple();
   user.Type(IDC_COLLECTED, "memo");
   user.Click(IDC_RESTART);
-  user.Select(user.Line("사과"));
+  EXPECT_TRUE(user.Select(user.Line("사과")));
   user.Click(IDC_RESTART);
   EXPECT_EQ(user.Sentence(), "");
   EXPECT_EQ(user.Translation(), "");
   EXPECT_FALSE(user.AddEnabled());
   EXPECT_EQ(user.Text(IDC_SEARCH), "사과;apple;과일;");
   EXPECT_EQ(user.Text(IDC_COLLECTED), "memo");
-  EXPECT_EQ(user.Lines(), kKoreanStart);
+  EXPECT_EQ(user.KeyedLines(), kKoreanStart);
   // The next composition starts afresh although the old records are still there.
-  user.Pick("너는");
+  EXPECT_TRUE(user.Pick("너는"));
   EXPECT_EQ(user.Sentence(), " 너는");
 }
 
@@ -312,13 +312,13 @@ TEST_F(CompositionTest, AddSentenceAppendsThePairWithLineBreaksAndPutsTheCaretAt
   EXPECT_EQ(user.Sentence(), "");
   EXPECT_EQ(user.Translation(), "");
   EXPECT_FALSE(user.AddEnabled());
-  EXPECT_EQ(user.Lines(), kKoreanStart);
+  EXPECT_EQ(user.KeyedLines(), kKoreanStart);
 
   // The user's edits of the collected text (typing, Enter) are kept and appended to.
   user.Type(IDC_COLLECTED, "메모");
   user.Enter(IDC_COLLECTED);
   EXPECT_EQ(user.Text(IDC_COLLECTED), "메모\r\n");
-  for (const char* phrase : {"사과", "-주세요"}) user.Pick(phrase);
+  for (const char* phrase : {"사과", "-주세요"}) EXPECT_TRUE(user.Pick(phrase)) << phrase;
   user.Click(IDC_ADD_SENTENCE);
   EXPECT_EQ(user.Text(IDC_COLLECTED), "메모\r\n사과 주세요\r\nApple please.\r\n\r\n");
 }
@@ -332,14 +332,14 @@ TEST_F(CompositionTest, DirectionChangeClearsTheSentenceButKeepsTheAddButton) {
   EXPECT_EQ(user.Translation(), "");
   EXPECT_TRUE(user.AddEnabled());
   EXPECT_EQ(user.Text(IDC_COLLECTED), "memo");
-  EXPECT_EQ(user.Lines(), kEnglishStart);
+  EXPECT_EQ(user.KeyedLines(), kEnglishStart);
 
   // The radio button that is already checked still clears and rebuilds.
-  user.Pick("you");
+  EXPECT_TRUE(user.Pick("you"));
   user.Click(IDC_DIR_ENGLISH);
   EXPECT_EQ(user.Sentence(), "");
-  EXPECT_EQ(user.Lines(), kEnglishStart);
-  EXPECT_EQ(user.Dialog().m_nSteps, 0);
+  EXPECT_EQ(user.KeyedLines(), kEnglishStart);
+  EXPECT_EQ(user.Dlg().m_nSteps, 0);
 
   user.Click(IDC_RESTART);
   EXPECT_FALSE(user.AddEnabled());
@@ -352,7 +352,7 @@ TEST_F(CompositionTest, DirectionChangeClearsTheSentenceButKeepsTheAddButton) {
 TEST_F(CompositionTest, PickingALineCopiesItsWholeTextAndKeepsItSelected) {
   DialogUser& user = *m_user;
   for (int line : {5, 0, 7}) {
-    user.Select(line);
+    EXPECT_TRUE(user.Select(line));
     EXPECT_EQ(user.Selected(), line);
     EXPECT_EQ(user.Text(IDC_SEARCH), kKoreanStart[line].substr(0, kKoreanStart[line].find(" | ")));
   }
@@ -380,9 +380,9 @@ TEST_F(CompositionTest, EnterInTheSearchBoxSelectsWhereTheTextBelongs) {
 
 TEST_F(CompositionTest, EnterWithAnEmptyListSelectsNothing) {
   DialogUser& user = *m_user;
-  user.Select(0);
+  EXPECT_TRUE(user.Select(0));
   user.Confirm();
-  ASSERT_EQ(user.Lines(), Lines{});
+  ASSERT_EQ(user.KeyedLines(), Lines{});
   user.Type(IDC_SEARCH, "x");
   user.Enter(IDC_SEARCH);
   EXPECT_EQ(user.Selected(), -1);
@@ -392,7 +392,7 @@ TEST_F(CompositionTest, EnterWithAnEmptyListSelectsNothing) {
 
 TEST_F(CompositionTest, EnterElsewhereIsAnOrdinaryKeyAndNeverClosesTheDialog) {
   DialogUser& user = *m_user;
-  user.Select(2);
+  EXPECT_TRUE(user.Select(2));
   for (int id : {IDC_CONFIRM, IDC_STEP_BACK, IDC_RESTART, IDC_DIR_ENGLISH, IDC_CANDIDATES})
     user.Enter(id);
   EXPECT_TRUE(user.Messages().empty());
@@ -427,12 +427,12 @@ TEST_F(CompositionTest, ADictionaryRemovedWhileRunningEndsTheProgramWhenNextOpen
     EXPECT_EXIT(
         {
           DialogUser user;
-          for (std::size_t i = 0; i + 1 < c.picks.size(); ++i) user.Pick(c.picks[i]);
+          for (std::size_t i = 0; i + 1 < c.picks.size(); ++i) EXPECT_TRUE(user.Pick(c.picks[i])) << c.picks[i];
           RemoveFile(c.file);
           if (c.click)
             user.Click(c.click);
           else
-            user.Pick(c.picks.back());
+            EXPECT_TRUE(user.Pick(c.picks.back()));
           std::exit(0);
         },
         ::testing::ExitedWithCode(1), "")

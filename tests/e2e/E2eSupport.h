@@ -1,6 +1,5 @@
-// Helpers of the end-to-end tests: the compiled test dictionaries, a dialog on the
-// in-memory backend with the user's verbs in UTF-8, and runs of the headless driver
-// program (whole sessions from a command file, or interactive through pipes).
+// Helpers of the end-to-end tests: the compiled test dictionaries, the dialog driver
+// speaking UTF-8, and runs of the headless driver program (whole sessions from a command file, or interactive through pipes).
 #pragma once
 #include <fcntl.h>
 #include <signal.h>
@@ -17,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "app/InterpreterDlg.h"
-#include "app/MemoryHost.h"
 #include "res/DialogTemplate.h"
 #include "tests/support/DexFixture.h"
+#include "tests/support/DialogDriver.h"
+#include "tests/support/ExpectedTexts.h"
 
 namespace e2e {
 
@@ -40,62 +39,10 @@ inline void CopyTestDictionaries() {
 }
 
 // The dialog on the in-memory backend, with what a user does and sees in UTF-8.
-class DialogUser {
- public:
-  DialogUser() : m_dialog(std::make_unique<CInterpreterDlg>()) { m_host.Open(*m_dialog); }
+using DialogUser = CUtf8DialogDriver;
 
-  void Click(int id) { m_host.Click(id); }
-  void Select(int line) { ASSERT_TRUE(m_host.Select(line)) << "line " << line; }
-  void Confirm() { Click(IDC_CONFIRM); }
-  // Picks the first line that begins with `prefix` and confirms it.
-  void Pick(const std::string& prefix) {
-    int line = Line(prefix);
-    ASSERT_GE(line, 0) << "no line begins with " << prefix;
-    Select(line);
-    Confirm();
-  }
-  void Type(int id, const std::string& utf8) { m_host.Type(id, K(utf8)); }
-  void Enter(int id) { m_host.KeyEnter(id); }
-  void Escape() { m_host.KeyEscape(); }
-
-  std::string Text(int id) const { return U(m_host.EditState(id)->GetText()); }
-  std::string Sentence() const { return Text(IDC_SENTENCE); }
-  std::string Translation() const { return Text(IDC_TRANSLATION); }
-  std::string Caption(int id) const { return U(m_host.ButtonState(id)->GetCaption()); }
-  bool AddEnabled() const { return m_host.ButtonState(IDC_ADD_SENTENCE)->IsEnabled(); }
-  int Selected() const { return m_host.ListState(IDC_CANDIDATES)->GetCurSel(); }
-  int Direction() const { return m_host.CheckedRadio(IDC_DIR_KOREAN); }
-
-  // Every line as "text | key".
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    const CMemoryList* list = m_host.ListState(IDC_CANDIDATES);
-    for (int i = 0; i < list->GetCount(); ++i)
-      lines.push_back(U(list->GetText(i)) + " | " + U(m_dialog->m_candidates.m_strListKeys[i]));
-    return lines;
-  }
-  int Line(const std::string& prefix) const {
-    const CMemoryList* list = m_host.ListState(IDC_CANDIDATES);
-    for (int i = 0; i < list->GetCount(); ++i)
-      if (list->GetText(i).rfind(K(prefix), 0) == 0) return i;
-    return -1;
-  }
-  std::vector<std::string> Messages() {
-    std::vector<std::string> messages;
-    for (const std::string& message : m_host.TakeMessages()) messages.push_back(U(message));
-    return messages;
-  }
-
-  CMemoryHost& Host() { return m_host; }
-  CInterpreterDlg& Dialog() { return *m_dialog; }
-
- private:
-  std::unique_ptr<CInterpreterDlg> m_dialog;
-  CMemoryHost m_host;
-};
-
-inline const char* const kPickFromList = "리스트박스에서 고르십시요.\n";
-inline const char* const kTooLong = "문장이 너무 길어서 처리할수 없습니다.\n";
+inline const char* const kPickFromList = kPickFromListText;
+inline const char* const kTooLong = kSentenceTooLongText;
 
 // One whole run of the driver in the current directory.
 struct DriverRun {

@@ -30,7 +30,7 @@ TEST_F(ListOrderTest, RunsInterleaveByPhraseAndEqualLinesKeepTheirKeys) {
   // The free-slot line "-x;ta;;" sorts first. Run b reaches its "x" while it is at the
   // head, ahead of run a's "x": on equal phrases the head keeps its place, so b's comes
   // first.
-  EXPECT_EQ(user.Lines(), (Lines{"-x;ta;; | zz", "m;ta;; | a", "n;tb;; | b", "x;ta;; | b", "x;ta;; | a",
+  EXPECT_EQ(user.KeyedLines(), (Lines{"-x;ta;; | zz", "m;ta;; | a", "n;tb;; | b", "x;ta;; | b", "x;ta;; | a",
                                  "y;ta;; | a"}));
   const struct {
     int line;
@@ -38,7 +38,7 @@ TEST_F(ListOrderTest, RunsInterleaveByPhraseAndEqualLinesKeepTheirKeys) {
   } cases[] = {{3, "B ta"}, {4, "A ta"}};
   for (const auto& c : cases) {
     user.Click(IDC_RESTART);
-    user.Select(c.line);
+    EXPECT_TRUE(user.Select(c.line));
     user.Confirm();
     EXPECT_EQ(user.Translation(), c.translation) << "line " << c.line;
   }

@@ -41,29 +41,29 @@ TEST_F(SelectionRuleTest, ConfirmSelectsTheFirstLineThatBeginsLikeTheChosenOne) 
   };
   for (const auto& c : cases) {
     DialogUser user;
-    ASSERT_EQ(user.Lines().size(), 5u);
-    user.Select(c.chosen);
+    ASSERT_EQ(user.KeyedLines().size(), 5u);
+    EXPECT_TRUE(user.Select(c.chosen));
     user.Confirm();
-    ASSERT_EQ(user.Lines().size(), 5u) << "line " << c.chosen;
+    ASSERT_EQ(user.KeyedLines().size(), 5u) << "line " << c.chosen;
     EXPECT_EQ(user.Selected(), c.selectedAfter) << "line " << c.chosen;
   }
 }
 
 TEST_F(SelectionRuleTest, PickingALineStandsEvenWhenAnEarlierLineBeginsTheSame) {
   DialogUser user;
-  user.Select(0);
+  EXPECT_TRUE(user.Select(0));
   user.Type(IDC_COLLECTED, "memo");  // reads the controls: the selected text is "AB;X;;"
-  user.Select(1);
+  EXPECT_TRUE(user.Select(1));
   EXPECT_EQ(user.Selected(), 1);
   EXPECT_EQ(user.Text(IDC_SEARCH), "ab;x;;");
 }
 
 TEST_F(SelectionRuleTest, EditingTheCollectedTextMovesTheSelectionToTheFirstLookalike) {
   DialogUser user;
-  user.Select(1);
+  EXPECT_TRUE(user.Select(1));
   user.Type(IDC_COLLECTED, "memo");
   EXPECT_EQ(user.Selected(), 0);
-  user.Select(2);
+  EXPECT_TRUE(user.Select(2));
   user.Enter(IDC_COLLECTED);
   EXPECT_EQ(user.Selected(), 2);
 }

@@ -23,7 +23,7 @@ class StepLimitTest : public ::testing::Test {
 
   // Picks line `line` and confirms; returns the messages shown.
   std::vector<std::string> Step(DialogUser& user, int line) {
-    user.Select(line);
+    EXPECT_TRUE(user.Select(line));
     user.Confirm();
     return user.Messages();
   }
@@ -38,17 +38,17 @@ TEST_F(StepLimitTest, TheFiftiethConfirmGivesUpTwoStepsAndTheNextRefillsRecord48
     ASSERT_TRUE(Step(user, 0).empty()) << "confirm " << n;
     shown += " a";
   }
-  EXPECT_EQ(user.Dialog().m_nSteps, 49);
+  EXPECT_EQ(user.Dlg().m_nSteps, 49);
 
   EXPECT_EQ(Step(user, 0), std::vector<std::string>{e2e::kTooLong});
   shown += " a";
-  EXPECT_EQ(user.Dialog().m_nSteps, 48);
+  EXPECT_EQ(user.Dlg().m_nSteps, 48);
   EXPECT_EQ(user.Sentence(), shown);  // the box still shows the steps given up
-  EXPECT_EQ(user.Lines(), (std::vector<std::string>{"a;ta;; | w", "c;tc;; | w"}));
+  EXPECT_EQ(user.KeyedLines(), (std::vector<std::string>{"a;ta;; | w", "c;tc;; | w"}));
 
   EXPECT_TRUE(Step(user, 1).empty());
-  const CSentenceBuilder& builder = user.Dialog().m_builder;
-  EXPECT_EQ(user.Dialog().m_nSteps, 49);
+  const CSentenceBuilder& builder = user.Dlg().m_builder;
+  EXPECT_EQ(user.Dlg().m_nSteps, 49);
   EXPECT_EQ(builder.m_steps[48].strPhrase, "c");
   EXPECT_EQ(builder.m_steps[49].strPhrase, "a");
   EXPECT_EQ(builder.m_steps[47].nNext, 48);
@@ -57,12 +57,12 @@ TEST_F(StepLimitTest, TheFiftiethConfirmGivesUpTwoStepsAndTheNextRefillsRecord48
   EXPECT_EQ(user.Sentence(), shown + " c");
 
   EXPECT_EQ(Step(user, 1), std::vector<std::string>{e2e::kTooLong});
-  EXPECT_EQ(user.Dialog().m_nSteps, 48);
+  EXPECT_EQ(user.Dlg().m_nSteps, 48);
   EXPECT_EQ(builder.m_steps[49].strPhrase, "c");
 
   // Stepping back from the limit re-renders the kept records only.
   user.Click(IDC_STEP_BACK);
-  EXPECT_EQ(user.Dialog().m_nSteps, 47);
+  EXPECT_EQ(user.Dlg().m_nSteps, 47);
   std::string kept;
   for (int i = 0; i < 47; ++i) kept += " a";
   EXPECT_EQ(user.Sentence(), kept);

@@ -293,7 +293,7 @@ TEST_F(DamagedDictionaryTest, RandomBytesInEveryFile) {
   for (unsigned seed = 0; seed < 12; ++seed) {
     WriteRandomFiles(random);
     Dialog dialog;
-    dialog.ExpectWithinCapacities("start, seed " + std::to_string(seed));
+    hostile::ExpectWithinCapacities(dialog, "start, seed " + std::to_string(seed));
     hostile::Workout(dialog, seed, 30);
     if (HasFailure()) return;
   }

@@ -185,7 +185,7 @@ TEST_P(CutFileTest, TheDialogGoesOn) {
   dialog.Pick("I");
   dialog.Click(IDC_DIR_KOREAN);
   dialog.Messages();
-  dialog.ExpectWithinCapacities(c.name);
+  hostile::ExpectWithinCapacities(dialog, c.name);
   hostile::Workout(dialog, 21, 30);
 }
 

@@ -1,5 +1,5 @@
-// Helpers of the hostile-input tests: the dialog on the in-memory backend with the
-// user's verbs (texts in code page 949, so that a test can type any bytes), records
+// Helpers of the hostile-input tests: the dialog driver speaking code page 949 (so that
+// a test can type any bytes), records
 // written byte by byte so that a field can fill its whole width without a terminator,
 // a small well-formed dictionary set to damage, and a "workout" that drives every
 // handler of the dialog and checks after each action that the program's tables stay
@@ -14,19 +14,19 @@
 #include <string>
 #include <vector>
 
-#include "app/InterpreterDlg.h"
-#include "app/MemoryHost.h"
 #include "dict/Capacities.h"
 #include "dict/RecordKey.h"
 #include "dict/RecordLayout.h"
 #include "dict/Records.h"
 #include "res/DialogTemplate.h"
 #include "tests/support/DexFixture.h"
+#include "tests/support/DialogDriver.h"
+#include "tests/support/ExpectedTexts.h"
 
 namespace hostile {
 
-inline const std::string kPickFromList = K("리스트박스에서 고르십시요.\n");
-inline const std::string kTooLong = K("문장이 너무 길어서 처리할수 없습니다.\n");
+inline const std::string kPickFromList = K(kPickFromListText);
+inline const std::string kTooLong = K(kSentenceTooLongText);
 
 // ---- Records byte by byte ---------------------------------------------------------
 
@@ -108,78 +108,26 @@ inline void WriteSmallDictionaries() {
 
 // ---- The dialog and the user -----------------------------------------------------
 
-class Dialog {
- public:
-  Dialog() : m_dialog(std::make_unique<CInterpreterDlg>()) { m_host.Open(*m_dialog); }
+using Dialog = CDialogDriver;
 
-  void Click(int id) { m_host.Click(id); }
-  bool Select(int line) { return m_host.Select(line); }
-  void Confirm() { Click(IDC_CONFIRM); }
-  void Type(int id, const std::string& cp949) { m_host.Type(id, cp949); }
-  void Enter(int id) { m_host.KeyEnter(id); }
-  // Picks the first line whose text begins with `prefix` and confirms it; false when
-  // there is no such line.
-  bool Pick(const std::string& prefix) {
-    int line = Line(prefix);
-    if (line < 0) return false;
-    Select(line);
-    Confirm();
-    return true;
+// The dialog's counts stay within their tables between two user actions.
+inline void ExpectWithinCapacities(const Dialog& dialog, const std::string& when) {
+  const CInterpreterDlg& d = dialog.Dlg();
+  const CCandidateList& list = d.m_candidates;
+  EXPECT_GE(d.m_nSteps, 0) << when;
+  EXPECT_LE(d.m_nSteps, kMaxSteps - 1) << when;
+  EXPECT_GE(d.m_builder.m_nLast, 0) << when;
+  EXPECT_LE(d.m_builder.m_nLast, kMaxSteps - 1) << when;
+  EXPECT_LE(dialog.LineCount(), kMaxListLines) << when;
+  EXPECT_GE(list.m_nCandCodes, -1) << when;
+  EXPECT_LE(list.m_nCandCodes, kMaxTableEntries - 1) << when;
+  EXPECT_GE(list.m_nCandWork, 0) << when;
+  EXPECT_LE(list.m_nCandWork, kMaxLexiconRuns) << when;
+  for (int last : {list.m_nGuKor, list.m_nGuEng, list.m_nMainKor, list.m_nMainEng}) {
+    EXPECT_GE(last, -1) << when;
+    EXPECT_LE(last, kMaxTableEntries - 1) << when;
   }
-
-  std::string Text(int id) const { return m_host.EditState(id)->GetText(); }
-  std::string Sentence() const { return Text(IDC_SENTENCE); }
-  std::string Translation() const { return Text(IDC_TRANSLATION); }
-  std::string Collected() const { return Text(IDC_COLLECTED); }
-  bool AddEnabled() const { return m_host.ButtonState(IDC_ADD_SENTENCE)->IsEnabled(); }
-  int Selected() const { return List().GetCurSel(); }
-  int LineCount() const { return List().GetCount(); }
-  std::string LineText(int line) const { return List().GetText(line); }
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    for (int i = 0; i < LineCount(); ++i) lines.push_back(LineText(i));
-    return lines;
-  }
-  // Every line as "text | key".
-  std::vector<std::string> KeyedLines() const {
-    std::vector<std::string> lines;
-    for (int i = 0; i < LineCount(); ++i) lines.push_back(LineText(i) + " | " + m_dialog->m_candidates.m_strListKeys[i]);
-    return lines;
-  }
-  int Line(const std::string& prefix) const {
-    for (int i = 0; i < LineCount(); ++i)
-      if (LineText(i).rfind(prefix, 0) == 0) return i;
-    return -1;
-  }
-  std::vector<std::string> Messages() { return m_host.TakeMessages(); }
-
-  CInterpreterDlg& Dlg() { return *m_dialog; }
-  CMemoryHost& Host() { return m_host; }
-
-  // The dialog's counts stay within their tables between two user actions.
-  void ExpectWithinCapacities(const std::string& when) const {
-    const CInterpreterDlg& d = *m_dialog;
-    EXPECT_GE(d.m_nSteps, 0) << when;
-    EXPECT_LE(d.m_nSteps, kMaxSteps - 1) << when;
-    EXPECT_GE(d.m_builder.m_nLast, 0) << when;
-    EXPECT_LE(d.m_builder.m_nLast, kMaxSteps - 1) << when;
-    EXPECT_LE(LineCount(), kMaxListLines) << when;
-    EXPECT_GE(d.m_candidates.m_nCandCodes, -1) << when;
-    EXPECT_LE(d.m_candidates.m_nCandCodes, kMaxTableEntries - 1) << when;
-    EXPECT_GE(d.m_candidates.m_nCandWork, 0) << when;
-    EXPECT_LE(d.m_candidates.m_nCandWork, kMaxLexiconRuns) << when;
-    for (int last : {d.m_candidates.m_nGuKor, d.m_candidates.m_nGuEng, d.m_candidates.m_nMainKor, d.m_candidates.m_nMainEng}) {
-      EXPECT_GE(last, -1) << when;
-      EXPECT_LE(last, kMaxTableEntries - 1) << when;
-    }
-  }
-
- private:
-  const CMemoryList& List() const { return *m_host.ListState(IDC_CANDIDATES); }
-
-  std::unique_ptr<CInterpreterDlg> m_dialog;
-  CMemoryHost m_host;
-};
+}
 
 // Drives every handler of the dialog in a fixed order chosen by `seed`: picks and
 // confirms lines (typing over free-slot lines), Enter in the search box, step back,
@@ -208,7 +156,7 @@ inline void Workout(Dialog& dialog, unsigned seed, int actions = 60) {
       default: dialog.Confirm(); break;  // whatever is selected, maybe nothing
     }
     dialog.Messages();
-    dialog.ExpectWithinCapacities(when);
+    ExpectWithinCapacities(dialog, when);
     if (::testing::Test::HasFailure()) return;
   }
 }

@@ -249,7 +249,7 @@ TEST_F(UserInputTest, SteppingBackPastTheStartStaysAtTheStart) {
   ASSERT_TRUE(dialog.Pick("eat"));
   for (int i = 0; i < 5; ++i) {
     dialog.Click(IDC_STEP_BACK);
-    dialog.ExpectWithinCapacities("step back " + std::to_string(i));
+    hostile::ExpectWithinCapacities(dialog, "step back " + std::to_string(i));
   }
   EXPECT_EQ(dialog.Dlg().m_nSteps, 0);
   EXPECT_EQ(dialog.Sentence(), "");
@@ -297,7 +297,7 @@ TEST_F(UserInputTest, ConfirmsPastTheStepLimitNeverWriteBeyondTheLastRecord) {
     if (n > 0) {
       EXPECT_EQ(builder.m_steps[n - 1].nNext, n) << when;
     }
-    dialog.ExpectWithinCapacities(when);
+    hostile::ExpectWithinCapacities(dialog, when);
     if (confirm == kMaxSteps) {
       EXPECT_EQ(dialog.Translation(), "Fifty");
       dialog.Click(IDC_ADD_SENTENCE);
@@ -312,7 +312,7 @@ TEST_F(UserInputTest, ConfirmsPastTheStepLimitNeverWriteBeyondTheLastRecord) {
     dialog.Click(IDC_STEP_BACK);
     steps = steps > 0 ? steps - 1 : 0;
     EXPECT_EQ(dialog.Dlg().m_nSteps, steps) << "step back " << back;
-    dialog.ExpectWithinCapacities("step back " + std::to_string(back));
+    hostile::ExpectWithinCapacities(dialog, "step back " + std::to_string(back));
   }
   EXPECT_EQ(dialog.Sentence(), "");
   EXPECT_EQ(dialog.Lines(), std::vector<std::string>{"-"});
