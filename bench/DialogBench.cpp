@@ -15,6 +15,8 @@
 #include "app/InterpreterDlg.h"
 #include "app/MemoryHost.h"
 #include "bench/BenchSupport.h"
+#include "candidates/CandidateList.h"
+#include "engine/SentenceBuilder.h"
 #include "res/DialogTemplate.h"
 
 namespace {
@@ -216,36 +218,48 @@ BENCHMARK(BM_SessionCapacity)->Unit(benchmark::kMillisecond)->UseRealTime()->Ite
 
 namespace {
 
+// Counts the lines of a list, as a list control would take them.
+class CLineCounter : public ICandidateSink {
+ public:
+  void ResetLines() override { m_nLines = 0; }
+  void InsertLine(int, const std::string&) override { ++m_nLines; }
+  int m_nLines = 0;
+};
+
 // The two halves of the first candidate list on the capacity dictionaries (8000 lines
-// from 100 runs): the whole build (the scan of all 200,000 sentence patterns for their
-// first items, then the fill), and the fill alone (the merge of the 100 runs, reading
-// each of the 8000 lexicon records).
+// from 100 runs), on the candidate list alone: the whole build (the scan of all 200,000
+// sentence patterns for their first items, then the fill), and the fill alone (the
+// merge of the 100 runs, reading each of the 8000 lexicon records).
 void BM_FirstListBuildCapacity(benchmark::State& state) {
   bench::EnterDir(bench::CapacityDir());
-  auto dialog = std::make_unique<CInterpreterDlg>();
-  auto host = std::make_unique<CMemoryHost>();
-  host->Open(*dialog);
-  for (auto _ : state) dialog->BuildCandidateList();
-  state.counters["lines"] = host->ListState(IDC_CANDIDATES)->GetCount();
-  state.counters["runs"] = dialog->m_candidates.m_nCandWork;
+  auto list = std::make_unique<CCandidateList>();
+  auto builder = std::make_unique<CSentenceBuilder>();
+  CLineCounter lines;
+  list->LoadMainGroups();
+  list->LoadGuFirstKeys();
+  for (auto _ : state) list->Build(*builder, 0, 1, lines);
+  state.counters["lines"] = lines.m_nLines;
+  state.counters["runs"] = list->m_nCandWork;
 }
 BENCHMARK(BM_FirstListBuildCapacity)->Unit(benchmark::kMillisecond);
 
 void BM_FirstListFillCapacity(benchmark::State& state) {
   bench::EnterDir(bench::CapacityDir());
-  auto dialog = std::make_unique<CInterpreterDlg>();
-  auto host = std::make_unique<CMemoryHost>();
-  host->Open(*dialog);
+  auto list = std::make_unique<CCandidateList>();
+  auto builder = std::make_unique<CSentenceBuilder>();
+  CLineCounter lines;
+  list->LoadMainGroups();
+  list->LoadGuFirstKeys();
+  list->Build(*builder, 0, 1, lines);
   for (auto _ : state) {
     state.PauseTiming();
-    host->List(IDC_CANDIDATES)->ResetContent();
-    for (int j = 1; j <= dialog->m_candidates.m_nCandWork; ++j)
-      dialog->m_candidates.m_candWork[j].nCursor = dialog->m_candidates.m_candWork[j].nFirst;
+    lines.ResetLines();
+    for (int j = 1; j <= list->m_nCandWork; ++j) list->m_candWork[j].nCursor = list->m_candWork[j].nFirst;
     state.ResumeTiming();
-    dialog->FillCandidateList();
+    list->Fill(lines);
   }
-  state.counters["lines"] = host->ListState(IDC_CANDIDATES)->GetCount();
-  state.counters["runs"] = dialog->m_candidates.m_nCandWork;
+  state.counters["lines"] = lines.m_nLines;
+  state.counters["runs"] = list->m_nCandWork;
 }
 BENCHMARK(BM_FirstListFillCapacity)->Unit(benchmark::kMillisecond);
 
