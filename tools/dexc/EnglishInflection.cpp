@@ -50,6 +50,12 @@ bool TakesEs(const std::string& w) {
          EndsWith(w, "sh");
 }
 
+// A short word's single z doubles before -es (quiz quizzes, whiz whizzes).
+std::string WithEs(const std::string& w) {
+  if (w.back() == 'z' && DoublesFinal(w, false)) return w + "zes";
+  return w + "es";
+}
+
 bool ConsonantBeforeO(const std::string& w) {
   return w.size() >= 2 && w.back() == 'o' && IsLetter(w[w.size() - 2]) && !IsVowel(w[w.size() - 2]);
 }
@@ -57,7 +63,7 @@ bool ConsonantBeforeO(const std::string& w) {
 std::string ThirdPerson(const std::string& w) {
   if (w == "be") return "is";
   if (w == "have") return "has";
-  if (TakesEs(w) || ConsonantBeforeO(w)) return w + "es";  // goes, does
+  if (TakesEs(w) || ConsonantBeforeO(w)) return WithEs(w);  // watches, goes, does
   if (ConsonantBeforeY(w)) return w.substr(0, w.size() - 1) + "ies";
   return w + "s";
 }
@@ -94,7 +100,7 @@ std::string WithOverride(const std::string& overrideForm, const std::string& mad
 }
 
 std::string RegularPlural(const std::string& w, bool oes) {
-  if (TakesEs(w) || (oes && EndsWith(w, "o"))) return w + "es";
+  if (TakesEs(w) || (oes && EndsWith(w, "o"))) return WithEs(w);
   if (ConsonantBeforeY(w)) return w.substr(0, w.size() - 1) + "ies";
   return w + "s";
 }
