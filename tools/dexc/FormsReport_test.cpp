@@ -57,7 +57,7 @@ TEST_F(FormsReportTest, CheckerReportsEachKindOfProblem) {
                 "f.txt:5: 크다 adj | modifier: expected no form, got 큰",
                 "f.txt:6: unknown form name 'pats'",
                 "f.txt:7: unknown word class 'x': expected one of d, b, s, reu, h, reo, u, "
-                "adj, cop",
+                "adj, cop, split, whole, aux",
                 "f.txt:8: 가다 is marked ㄷ-irregular (d), but its stem does not end in ㄷ "
                 "(like 듣다, 걷다)",
                 "f.txt:9: expected 'word [tokens] | form name | expected form'",

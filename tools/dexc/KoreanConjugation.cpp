@@ -26,6 +26,8 @@ constexpr EndingInfo kEndings[] = {
     {KoreanEnding::kWantThirdPerson, "want (he/she)", true, true},
     {KoreanEnding::kCan, "can", false, true},
     {KoreanEnding::kCannot, "cannot", false, true},
+    {KoreanEnding::kCannotShort, "cannot (못)", true, true},
+    {KoreanEnding::kCannotShortPast, "cannot past (못)", true, true},
     {KoreanEnding::kPlease, "please", true, false},
     {KoreanEnding::kPleaseForMe, "please (for me)", true, false},
     {KoreanEnding::kShallWe, "shall we", false, true},
@@ -58,9 +60,11 @@ constexpr Suppletive kSuppletives[] = {
 };
 
 constexpr char32_t kHa = U'하';
+constexpr char32_t kDoe = U'되';
 constexpr char32_t kAl = U'알';
 constexpr char32_t kIss = U'있';
 constexpr char32_t kEops = U'없';
+constexpr char32_t kJu = U'주';
 constexpr char32_t kSubjectAfterVowel = U'가';
 constexpr char32_t kSubjectAfterConsonant = U'이';
 
@@ -80,6 +84,8 @@ struct Stems {
   bool bCopula = false;
   bool bNegativeCopula = false;
   bool bExistence = false;  // 있다, 없다 and their compounds (맛있다, 재미없다)
+  KoreanNegation eNegation = KoreanNegation::kAuto;
+  bool bAuxiliary = false;
 };
 
 std::string LastWordOf(const std::string& form) {
@@ -110,14 +116,19 @@ std::optional<Stems> Prepare(const KoreanWord& word) {
   stems.bVerb = !stems.bCopula && !BehavesAsAdjective(word);
   char32_t last = plain->strStem.back();
   stems.bExistence = last == kIss || last == kEops;
+  stems.eNegation = word.eNegation;
+  stems.bAuxiliary = word.bAuxiliary;
   stems.plain = *plain;
-  if (std::optional<KoreanStem> suppletive = SuppletiveStem(word, *plain)) {
+  stems.honorific = HonorificOf(*plain);
+  stems.auxiliary = *plain;
+  // An honorific form that is only the regular one (있으시다) is no suppletive word: it
+  // does not stand before auxiliaries (있지 않으세요, not 있으시지 않으세요).
+  std::optional<KoreanStem> suppletive = SuppletiveStem(word, *plain);
+  if (suppletive && (suppletive->strStem != stems.honorific.strStem ||
+                     suppletive->strHead != stems.honorific.strHead)) {
     stems.bSuppletive = true;
     stems.honorific = *suppletive;
     stems.auxiliary = *suppletive;
-  } else {
-    stems.honorific = HonorificOf(*plain);
-    stems.auxiliary = *plain;
   }
   return stems;
 }
@@ -125,47 +136,78 @@ std::optional<Stems> Prepare(const KoreanWord& word) {
 bool IsLongNegative(KoreanEnding e) {
   return e == KoreanEnding::kLongNegative || e == KoreanEnding::kLongNegativePast;
 }
-bool IsNegative(KoreanEnding e) {
-  return e == KoreanEnding::kNegative || e == KoreanEnding::kNegativePast;
+bool IsShortNegative(KoreanEnding e) {
+  return e == KoreanEnding::kNegative || e == KoreanEnding::kNegativePast ||
+         e == KoreanEnding::kCannotShort || e == KoreanEnding::kCannotShortPast;
+}
+bool IsPast(KoreanEnding e) {
+  return e == KoreanEnding::kNegativePast || e == KoreanEnding::kCannotShortPast;
+}
+bool IsMot(KoreanEnding e) {
+  return e == KoreanEnding::kCannotShort || e == KoreanEnding::kCannotShortPast;
 }
 
-// 있다, 없다 and 알다 are negated by other words (없다, 모르다), not by 안; 계시다 is.
-bool RefusesAn(const Stems& stems, bool honorific) {
-  if (honorific && stems.bSuppletive) return false;
-  return stems.bExistence || stems.plain.strStem == std::u32string(1, kAl);
+bool IsAl(const Stems& stems) { return stems.plain.strStem == std::u32string(1, kAl); }
+
+// 안 and 못 before the word (or inside a noun + 하다 verb). 없다 has no negative, 알다
+// none with 못; 있다 and 알다 take their opposite word instead of 안.
+bool ShortNegativeExists(const Stems& stems, KoreanEnding ending) {
+  if (stems.bNegativeCopula) return false;
+  if (IsMot(ending)) return stems.bVerb && !IsAl(stems);
+  return stems.bCopula || stems.plain.strStem.back() != kEops;
 }
 
-bool FormExists(const Stems& stems, KoreanEnding ending, bool honorific) {
+bool FormExists(const Stems& stems, KoreanEnding ending) {
   if (!stems.bVerb && InfoOf(ending).bVerbsOnly) return false;
   bool copula = stems.bCopula || stems.bNegativeCopula;
   if (copula && IsLongNegative(ending)) return false;
-  if (IsNegative(ending))
-    return !stems.bNegativeCopula && (stems.bCopula || !RefusesAn(stems, honorific));
+  if (IsShortNegative(ending)) return ShortNegativeExists(stems, ending);
   if (ending == KoreanEnding::kProgressive || ending == KoreanEnding::kPastModifier)
     return !stems.bExistence;  // no 있고 있어요, no past modifier 있은
   return true;
 }
 
-// Where 안 goes inside a noun + 하다 verb (공부 안 해요): the index of 하 in the stem, or
-// npos when 안 goes before the whole word (안 가요, 안 좋아해요).
-std::size_t HadaSplit(const Stems& stems, const KoreanStem& stem) {
-  if (!stems.bVerb) return std::u32string::npos;
-  const std::u32string& text = stem.strStem;
-  std::size_t ha = stem.bHonorific ? text.size() - 2 : text.size() - 1;
-  if (text.size() < 2 || ha < 1 || ha >= text.size() || text[ha] != kHa)
-    return std::u32string::npos;
-  Syllable before = Decompose(text[ha - 1]);
-  bool infinitive = before.nInitial == kInitialIeung && before.nFinal == kFinalNone &&
-                    (before.nMedial == kMedialA || before.nMedial == kMedialEo ||
-                     before.nMedial == kMedialWa || before.nMedial == kMedialWeo ||
-                     before.nMedial == kMedialYeo);
-  return infinitive ? std::u32string::npos : ha;  // 좋아하다, 미워하다: 안 좋아해요
+bool IsInfinitiveLike(char32_t c) {
+  Syllable s = Decompose(c);
+  return s.nInitial == kInitialIeung && s.nFinal == kFinalNone &&
+         (s.nMedial == kMedialA || s.nMedial == kMedialEo || s.nMedial == kMedialWeo);
 }
 
-std::u32string Negate(const Stems& stems, const KoreanStem& stem, const std::u32string& form) {
-  std::size_t split = HadaSplit(stems, stem);
-  if (split == std::u32string::npos) return stem.strHead + U"안 " + form;
-  return stem.strHead + form.substr(0, split) + U" 안 " + form.substr(split);
+// Where 안 goes inside a noun + 하다 or 되다 word (공부 안 해요): the index of 하 or 되 in
+// the stem, or npos when it goes before the whole word (안 가요, 안 좋아해요). Unless the
+// author said, only verbs split, and not after -아/어 (좋아하다, 싫어하다, 미워하다).
+std::size_t NegationSplit(const Stems& stems, const KoreanStem& stem) {
+  if (stems.eNegation == KoreanNegation::kWhole) return std::u32string::npos;
+  const std::u32string& text = stem.strStem;
+  std::size_t offset = stem.bHonorific ? 2 : 1;
+  if (text.size() < offset + 1) return std::u32string::npos;
+  std::size_t verb = text.size() - offset;
+  if (text[verb] != kHa && text[verb] != kDoe) return std::u32string::npos;
+  if (stems.eNegation == KoreanNegation::kSplit) return verb;
+  if (!stems.bVerb || IsInfinitiveLike(text[verb - 1])) return std::u32string::npos;
+  return verb;
+}
+
+// 안 or 못 before the main verb of "입어 보다": the start of the word before the last.
+std::u32string NegateBeforeMainVerb(const KoreanStem& stem, const std::u32string& form,
+                                    const std::u32string& adverb) {
+  const std::u32string& head = stem.strHead;
+  std::size_t space = head.size() >= 2 ? head.rfind(U' ', head.size() - 2) : std::u32string::npos;
+  std::size_t start = space == std::u32string::npos ? 0 : space + 1;
+  return head.substr(0, start) + adverb + U' ' + head.substr(start) + form;
+}
+
+std::u32string Negate(const Stems& stems, const KoreanStem& stem, const std::u32string& form,
+                      const std::u32string& adverb) {
+  if (stems.bAuxiliary && !stem.strHead.empty())
+    return NegateBeforeMainVerb(stem, form, adverb);
+  std::size_t split = NegationSplit(stems, stem);
+  if (split == std::u32string::npos) return stem.strHead + adverb + U' ' + form;
+  return stem.strHead + form.substr(0, split) + U' ' + adverb + U' ' + form.substr(split);
+}
+
+std::u32string PresentOrPast(const KoreanStem& stem, bool past) {
+  return past ? PastStemOf(stem) + U"어요" : PolitePresentOf(stem);
 }
 
 // The copula's negative is 아니다 with the subject particle: 학생이 아니에요.
@@ -175,9 +217,43 @@ std::u32string CopulaNegative(const Stems& stems, bool past, bool honorific) {
   aniStem.strStem = U"아니";
   aniStem.bNegativeCopula = true;
   if (honorific) aniStem = HonorificOf(aniStem);
-  std::u32string tail = past ? PastStemOf(aniStem) + U"어요" : PolitePresentOf(aniStem);
   char32_t particle = EndsInVowel(noun) ? kSubjectAfterVowel : kSubjectAfterConsonant;
-  return stems.plain.strHead + noun + particle + U' ' + tail;
+  return stems.plain.strHead + noun + particle + U' ' + PresentOrPast(aniStem, past);
+}
+
+// 있다 and its compounds say no with 없다 (없어요, 맛없어요), 알다 with 모르다 (몰라요).
+std::optional<std::u32string> OppositeNegative(const Stems& stems, bool past, bool honorific) {
+  if (honorific && stems.bSuppletive) {  // 안 계세요 is fine; 있으시다 is still 있다
+    const std::u32string& text = stems.honorific.strStem;
+    if (text.size() < 3 || text[text.size() - 3] != kIss) return std::nullopt;
+  }
+  KoreanStem opposite = stems.plain;
+  if (IsAl(stems)) {
+    opposite.strStem = U"모르";
+    opposite.eClass = KoreanClass::kReu;
+  } else if (opposite.strStem.back() == kIss) {
+    opposite.strStem.back() = kEops;
+  } else {
+    return std::nullopt;
+  }
+  if (honorific) opposite = HonorificOf(opposite);
+  return opposite.strHead + PresentOrPast(opposite, past);
+}
+
+std::u32string ShortNegative(const Stems& stems, KoreanEnding ending, bool honorific) {
+  const KoreanStem& s = honorific ? stems.honorific : stems.plain;
+  bool past = IsPast(ending);
+  if (IsMot(ending)) return Negate(stems, s, PresentOrPast(s, past), U"못");
+  if (stems.bCopula) return CopulaNegative(stems, past, honorific);
+  if (auto opposite = OppositeNegative(stems, past, honorific)) return *opposite;
+  return Negate(stems, s, PresentOrPast(s, past), U"안");
+}
+
+// -아/어 주세요; a verb of giving is its own request (주세요, 보여 주세요, 도와주세요).
+std::u32string PleaseForMe(const Stems& stems) {
+  const KoreanStem& plain = stems.plain;
+  if (plain.strStem.back() == kJu) return plain.strHead + PolitePresentOf(HonorificOf(plain));
+  return plain.strHead + InfinitiveOf(plain) + U" 주세요";
 }
 
 std::u32string Modifier(const Stems& stems, const KoreanStem& stem, bool honorific) {
@@ -220,11 +296,10 @@ std::u32string Build(const Stems& stems, KoreanEnding ending, bool honorific) {
   const std::u32string& head = s.strHead;
   switch (ending) {
     case KoreanEnding::kNegative:
-    case KoreanEnding::kNegativePast: {
-      bool past = ending == KoreanEnding::kNegativePast;
-      if (stems.bCopula) return CopulaNegative(stems, past, honorific);
-      return Negate(stems, s, past ? PastStemOf(s) + U"어요" : PolitePresentOf(s));
-    }
+    case KoreanEnding::kNegativePast:
+    case KoreanEnding::kCannotShort:
+    case KoreanEnding::kCannotShortPast:
+      return ShortNegative(stems, ending, honorific);
     case KoreanEnding::kLongNegative:
       return aux.strHead + AttachPlain(aux, honorific ? U"지 않으세요" : U"지 않아요");
     case KoreanEnding::kLongNegativePast:
@@ -238,7 +313,7 @@ std::u32string Build(const Stems& stems, KoreanEnding ending, bool honorific) {
     case KoreanEnding::kPlease:
       return stems.honorific.strHead + PolitePresentOf(stems.honorific);
     case KoreanEnding::kPleaseForMe:
-      return stems.plain.strHead + InfinitiveOf(stems.plain) + U" 주세요";
+      return PleaseForMe(stems);
     default:
       return head + Simple(stems, s, ending, honorific);
   }
@@ -279,6 +354,6 @@ std::optional<std::string> ConjugateKorean(const KoreanWord& word, KoreanEnding 
   std::optional<Stems> stems = Prepare(word);
   if (!stems) return std::nullopt;
   bool useHonorific = honorific && HasHonorificVariant(ending);
-  if (!FormExists(*stems, ending, useHonorific)) return std::nullopt;
+  if (!FormExists(*stems, ending)) return std::nullopt;
   return EncodeUtf8(Build(*stems, ending, useHonorific));
 }

@@ -12,7 +12,7 @@ enum class KoreanEnding {
   kPresent,             // 가요 (statement and question alike)
   kPast,                // 갔어요
   kFuture,              // 갈 거예요
-  kNegative,            // 안 가요, 공부 안 해요, 학생이 아니에요
+  kNegative,            // 안 가요, 공부 안 해요, 학생이 아니에요, 없어요 (있다), 몰라요 (알다)
   kNegativePast,        // 안 갔어요
   kLongNegative,        // 가지 않아요
   kLongNegativePast,    // 가지 않았어요
@@ -20,6 +20,8 @@ enum class KoreanEnding {
   kWantThirdPerson,     // 가고 싶어 해요
   kCan,                 // 갈 수 있어요
   kCannot,              // 갈 수 없어요
+  kCannotShort,         // 못 가요, 공부 못 해요 (verbs only)
+  kCannotShortPast,     // 못 갔어요
   kPlease,              // 가세요 (itself honorific)
   kPleaseForMe,         // 가 주세요
   kShallWe,             // 갈까요
@@ -55,9 +57,10 @@ bool HasHonorificVariant(KoreanEnding ending);
 
 // The form of the word with the ending, with the honorific -(으)시- (or the word's
 // honorific form: 드세요, 주무세요, 계세요) when `honorific` is set. Nothing when the
-// form does not exist (an adjective has no imperative or progressive; 있다, 없다 and 알다
-// have no 안-negative; the copula has only its own negative) or the word fails
-// CheckKoreanWord.
+// form does not exist (an adjective has no imperative or progressive; 없다 has no
+// negative; the copula has only its 아니다 negative) or the word fails CheckKoreanWord.
+// The negative of 있다 and 알다 is their opposite word (없어요, 몰라요), since 안 있어요
+// and 안 알아요 are not Korean.
 std::optional<std::string> ConjugateKorean(const KoreanWord& word, KoreanEnding ending,
                                            bool honorific);
 

@@ -26,6 +26,11 @@ constexpr ClassInfo kClasses[] = {
 
 constexpr const char* kAdjectiveToken = "adj";
 constexpr const char* kCopulaToken = "cop";
+constexpr const char* kSplitToken = "split";
+constexpr const char* kWholeToken = "whole";
+constexpr const char* kAuxiliaryToken = "aux";
+constexpr char32_t kHa = U'하';
+constexpr char32_t kDoe = U'되';
 constexpr char32_t kReu = U'르';
 constexpr char32_t kI = U'이';
 const std::u32string kNegativeCopula = U"아니";
@@ -81,6 +86,20 @@ std::optional<std::string> CheckCopula(const KoreanWord& word, const KoreanStem&
   return std::nullopt;
 }
 
+std::optional<std::string> CheckSplit(const KoreanWord& word, const KoreanStem& stem) {
+  if (word.eNegation != KoreanNegation::kSplit) return std::nullopt;
+  const std::u32string& text = stem.strStem;
+  if (text.size() >= 2 && (text.back() == kHa || text.back() == kDoe)) return std::nullopt;
+  return word.strDictionaryForm + " is marked split (안 between a noun and 하다 or 되다), but "
+         "it does not end in 하다 or 되다 after a noun (like 샤워하다, 걱정되다)";
+}
+
+std::optional<std::string> CheckAuxiliary(const KoreanWord& word, const KoreanStem& stem) {
+  if (!word.bAuxiliary || !stem.strHead.empty()) return std::nullopt;
+  return word.strDictionaryForm + " is marked aux (an auxiliary verb after the main verb), "
+         "but it has no word before the last (like 입어 보다, 보여 주다)";
+}
+
 std::optional<std::string> CheckHonorific(const KoreanWord& word) {
   if (word.strHonorific.empty()) return std::nullopt;
   std::optional<KoreanStem> honorific = SplitDictionaryForm(word.strHonorific);
@@ -105,6 +124,19 @@ std::optional<std::string> ApplyKoreanClassToken(const std::string& token, Korea
     word->eKind = kind;
     return std::nullopt;
   }
+  if (token == kAuxiliaryToken) {
+    word->bAuxiliary = true;
+    return std::nullopt;
+  }
+  if (token == kSplitToken || token == kWholeToken) {
+    KoreanNegation negation =
+        token == kSplitToken ? KoreanNegation::kSplit : KoreanNegation::kWhole;
+    if (word->eNegation != KoreanNegation::kAuto && word->eNegation != negation)
+      return "'" + token + "' cannot be combined with '" +
+             (negation == KoreanNegation::kSplit ? kWholeToken : kSplitToken) + "'";
+    word->eNegation = negation;
+    return std::nullopt;
+  }
   for (const ClassInfo& info : kClasses) {
     if (info.eClass == KoreanClass::kRegular || token != info.szToken) continue;
     if (word->eClass != KoreanClass::kRegular && word->eClass != info.eClass)
@@ -116,7 +148,9 @@ std::optional<std::string> ApplyKoreanClassToken(const std::string& token, Korea
   return "unknown word class '" + token + "': expected one of " + KoreanClassTokenList();
 }
 
-const char* KoreanClassTokenList() { return "d, b, s, reu, h, reo, u, adj, cop"; }
+const char* KoreanClassTokenList() {
+  return "d, b, s, reu, h, reo, u, adj, cop, split, whole, aux";
+}
 
 std::optional<std::string> CheckKoreanWord(const KoreanWord& word) {
   const std::string& form = word.strDictionaryForm;
@@ -131,6 +165,8 @@ std::optional<std::string> CheckKoreanWord(const KoreanWord& word) {
   if (!StemFitsClass(stem->strStem, word.eClass, &need))
     return form + " is marked " + KoreanClassName(word.eClass) + " (" +
            KoreanClassToken(word.eClass) + "), but " + need;
+  if (auto error = CheckSplit(word, *stem)) return error;
+  if (auto error = CheckAuxiliary(word, *stem)) return error;
   return CheckHonorific(word);
 }
 

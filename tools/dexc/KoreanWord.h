@@ -24,12 +24,25 @@ enum class KoreanKind {
   kCopula,     // a noun with 이다: 학생이다, 의사이다
 };
 
+// Where 안 and 못 go in a word that ends in 하다 or 되다. By default a verb whose 하다
+// follows a noun is split (공부 안 해요) and everything else is not (안 좋아해요, 안
+// 피곤해요); the author says otherwise where spelling misleads (샤워 안 해요, 걱정 안 돼요).
+enum class KoreanNegation {
+  kAuto,
+  kSplit,  // token "split": 공부 안 해요, 걱정 안 돼요
+  kWhole,  // token "whole": 안 좋아해요
+};
+
 struct KoreanWord {
   // The dictionary form, possibly after other words: "듣다", "음악을 듣다", "학생이다".
   // Only the last word conjugates.
   std::string strDictionaryForm;
   KoreanClass eClass = KoreanClass::kRegular;
   KoreanKind eKind = KoreanKind::kVerb;
+  KoreanNegation eNegation = KoreanNegation::kAuto;
+  // Token "aux": the last word is an auxiliary verb after the main verb's -아/어 form
+  // (입어 보다, 보여 주다), so 안 and 못 go before the main verb (안 입어 봐요).
+  bool bAuxiliary = false;
   // The author's honorific form ending in 시다, e.g. "드시다": it replaces the last word,
   // or the whole phrase when it has a space. Empty: the built-in suppletive forms, else
   // the regular -(으)시-.
@@ -37,11 +50,11 @@ struct KoreanWord {
 };
 
 // Applies one class token of a source ("d", "b", "s", "reu", "h", "reo", "u", "adj",
-// "cop") to the word. An error message for an unknown token, or for a second irregular
-// class or a second kind.
+// "cop", "split", "whole", "aux") to the word. An error message for an unknown token, or for a
+// second irregular class, kind or negation.
 std::optional<std::string> ApplyKoreanClassToken(const std::string& token, KoreanWord* word);
 
-// The class tokens, for messages: "d, b, s, reu, h, reo, u, adj, cop".
+// The class tokens, for messages: "d, b, s, reu, h, reo, u, adj, cop, split, whole, aux".
 const char* KoreanClassTokenList();
 
 // Checks that the dictionary form is one and agrees with the class and kind (a

@@ -43,11 +43,14 @@ TEST(KoreanWord, ClassTokens) {
 TEST(KoreanWord, TokenErrors) {
   KoreanWord word;
   EXPECT_EQ(ApplyKoreanClassToken("x", &word),
-            "unknown word class 'x': expected one of d, b, s, reu, h, reo, u, adj, cop");
+            "unknown word class 'x': expected one of d, b, s, reu, h, reo, u, adj, cop, split, "
+            "whole, aux");
   EXPECT_EQ(ApplyKoreanClassToken("D", &word),  // tokens are lower case
-            "unknown word class 'D': expected one of d, b, s, reu, h, reo, u, adj, cop");
+            "unknown word class 'D': expected one of d, b, s, reu, h, reo, u, adj, cop, split, "
+            "whole, aux");
   EXPECT_EQ(ApplyKoreanClassToken("", &word),
-            "unknown word class '': expected one of d, b, s, reu, h, reo, u, adj, cop");
+            "unknown word class '': expected one of d, b, s, reu, h, reo, u, adj, cop, split, "
+            "whole, aux");
 
   ASSERT_EQ(ApplyKoreanClassToken("b", &word), std::nullopt);
   EXPECT_EQ(ApplyKoreanClassToken("b", &word), std::nullopt);  // repeating one is harmless
@@ -58,6 +61,12 @@ TEST(KoreanWord, TokenErrors) {
   ASSERT_EQ(ApplyKoreanClassToken("adj", &word), std::nullopt);  // 춥다 b adj
   EXPECT_EQ(ApplyKoreanClassToken("cop", &word),
             "'cop' cannot be combined with 'adj': a word is a verb, an adjective or the copula");
+
+  ASSERT_EQ(ApplyKoreanClassToken("split", &word), std::nullopt);
+  EXPECT_EQ(word.eNegation, KoreanNegation::kSplit);
+  EXPECT_EQ(ApplyKoreanClassToken("whole", &word), "'whole' cannot be combined with 'split'");
+  ASSERT_EQ(ApplyKoreanClassToken("aux", &word), std::nullopt);
+  EXPECT_TRUE(word.bAuxiliary);
 }
 
 TEST(KoreanWord, ClassMustFitTheSpelling) {
@@ -146,6 +155,27 @@ TEST(KoreanWord, CopulaAndHonorific) {
   KoreanWord copula = Word("학생이다", KoreanClass::kRegular, KoreanKind::kCopula);
   copula.strHonorific = "학생이시다";
   EXPECT_EQ(CheckKoreanWord(copula), "학생이다: the copula makes its own honorific (이시다)");
+}
+
+TEST(KoreanWord, NegationTokensFitTheSpelling) {
+  KoreanWord word = Word("샤워하다");
+  word.eNegation = KoreanNegation::kSplit;
+  EXPECT_EQ(CheckKoreanWord(word), std::nullopt);
+  word.strDictionaryForm = "걱정되다";
+  EXPECT_EQ(CheckKoreanWord(word), std::nullopt);
+  for (const char* form : {"가다", "하다"}) {
+    word.strDictionaryForm = form;
+    EXPECT_EQ(CheckKoreanWord(word),
+              std::string(form) + " is marked split (안 between a noun and 하다 or 되다), but it "
+                                  "does not end in 하다 or 되다 after a noun (like 샤워하다, 걱정되다)");
+  }
+  KoreanWord aux = Word("입어 보다");
+  aux.bAuxiliary = true;
+  EXPECT_EQ(CheckKoreanWord(aux), std::nullopt);
+  aux.strDictionaryForm = "보다";
+  EXPECT_EQ(CheckKoreanWord(aux),
+            "보다 is marked aux (an auxiliary verb after the main verb), but it has no word "
+            "before the last (like 입어 보다, 보여 주다)");
 }
 
 TEST(KoreanWord, Kinds) {
