@@ -15,7 +15,6 @@ constexpr char32_t kWa = U'와';
 constexpr char32_t kWeo = U'워';
 constexpr char32_t kI = U'이';
 constexpr char32_t kYeo = U'여';
-constexpr char32_t kHa = U'하';
 constexpr char32_t kHae = U'해';
 constexpr char32_t kSi = U'시';
 constexpr char32_t kSe = U'세';
