@@ -124,9 +124,8 @@ EnglishVerbForms InflectEnglishVerb(const EnglishVerb& verb, const EnglishTables
 
   std::string past = listed ? irregular->second.strPast : RegularPast(first, verb.bDoubleFinal);
   std::string participle = listed ? irregular->second.strParticiple : past;
-  std::string ing = listed && !irregular->second.strIng.empty()
-                        ? irregular->second.strIng
-                        : IngForm(first, verb.bDoubleFinal);
+  std::string ing = listed && !irregular->second.strIng.empty() ? irregular->second.strIng
+                                                                : IngForm(first, verb.bDoubleFinal);
 
   EnglishVerbForms forms;
   forms.strBase = verb.strBase;
@@ -150,8 +149,8 @@ std::string PluralOf(const EnglishNoun& noun, const EnglishTables& tables) {
   HeadWord(noun.strSingular, &start, &end);
   std::string head = noun.strSingular.substr(start, end - start);
   auto listed = tables.plurals.find(head);
-  std::string plural = listed != tables.plurals.end() ? listed->second
-                                                       : RegularPlural(head, noun.bPluralOes);
+  std::string plural =
+      listed != tables.plurals.end() ? listed->second : RegularPlural(head, noun.bPluralOes);
   return noun.strSingular.substr(0, start) + plural + noun.strSingular.substr(end);
 }
 

@@ -1,8 +1,9 @@
 // English inflection by rule, from the tables and from overrides; the tables' parsers.
 // The expected forms of common words are in testdata/forms.txt (FormsTable_test.cpp).
+#include "tools/dexc/EnglishInflection.h"
+
 #include <gtest/gtest.h>
 
-#include "tools/dexc/EnglishInflection.h"
 #include "tools/dexc/MorphTestData.h"
 
 namespace {
@@ -41,12 +42,12 @@ TEST(EnglishInflection, RegularVerbs) {
       {"enjoy", false, "enjoys", "enjoyed", "enjoying"},
       {"stop", false, "stops", "stopped", "stopping"},
       {"chat", false, "chats", "chatted", "chatting"},
-      {"fix", false, "fixes", "fixed", "fixing"},       // no doubling of x
-      {"snow", false, "snows", "snowed", "snowing"},    // nor of w
-      {"stay", false, "stays", "stayed", "staying"},    // nor of y
-      {"rain", false, "rains", "rained", "raining"},    // two vowels
-      {"help", false, "helps", "helped", "helping"},    // two consonants
-      {"open", false, "opens", "opened", "opening"},    // two syllables: no doubling
+      {"fix", false, "fixes", "fixed", "fixing"},     // no doubling of x
+      {"snow", false, "snows", "snowed", "snowing"},  // nor of w
+      {"stay", false, "stays", "stayed", "staying"},  // nor of y
+      {"rain", false, "rains", "rained", "raining"},  // two vowels
+      {"help", false, "helps", "helped", "helping"},  // two consonants
+      {"open", false, "opens", "opened", "opening"},  // two syllables: no doubling
       {"travel", false, "travels", "traveled", "traveling"},
       {"admit", true, "admits", "admitted", "admitting"},  // marked by the author
       {"quiz", false, "quizzes", "quizzed", "quizzing"},   // qu is a consonant
@@ -118,12 +119,18 @@ TEST(EnglishInflection, Plurals) {
     bool oes;
     const char* plural;
   } cases[] = {
-      {"book", false, "books"},       {"glass", false, "glasses"},
-      {"church", false, "churches"},  {"brush", false, "brushes"},
-      {"fox", false, "foxes"},        {"quiz", false, "quizzes"},
-      {"baby", false, "babies"},      {"key", false, "keys"},
-      {"piano", false, "pianos"},     {"tomato", true, "tomatoes"},
-      {"child", false, "children"},   {"school child", false, "school children"},
+      {"book", false, "books"},
+      {"glass", false, "glasses"},
+      {"church", false, "churches"},
+      {"brush", false, "brushes"},
+      {"fox", false, "foxes"},
+      {"quiz", false, "quizzes"},
+      {"baby", false, "babies"},
+      {"key", false, "keys"},
+      {"piano", false, "pianos"},
+      {"tomato", true, "tomatoes"},
+      {"child", false, "children"},
+      {"school child", false, "school children"},
       {"bottle of water", false, "bottles of water"},
       {"glass of milk", false, "glasses of milk"},
   };

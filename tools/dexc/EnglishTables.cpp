@@ -139,8 +139,8 @@ bool LoadEnglishTables(const std::string& folder, EnglishTables* tables,
     bool (*parse)(const std::string&, const std::string&, EnglishTables*,
                   std::vector<std::string>*);
   };
-  for (const File& file : {File{kVerbFile, ParseIrregularVerbs},
-                           File{kPluralFile, ParseIrregularPlurals}}) {
+  for (const File& file :
+       {File{kVerbFile, ParseIrregularVerbs}, File{kPluralFile, ParseIrregularPlurals}}) {
     std::string path = folder + "/" + file.szName;
     std::string text;
     if (!ReadFile(path, &text)) {

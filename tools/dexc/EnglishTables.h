@@ -15,8 +15,8 @@ struct IrregularVerb {
 };
 
 struct EnglishTables {
-  std::map<std::string, IrregularVerb> verbs;    // by base form
-  std::map<std::string, std::string> plurals;    // singular to plural
+  std::map<std::string, IrregularVerb> verbs;  // by base form
+  std::map<std::string, std::string> plurals;  // singular to plural
 };
 
 // Parse one file's text into the tables. Each problem (a malformed line, a field that is

@@ -121,7 +121,8 @@ bool KoreanFormByName(const KoreanWord& word, const std::string& name,
   std::size_t suffix = name.size() >= std::string(kHonorificSuffix).size()
                            ? name.size() - std::string(kHonorificSuffix).size()
                            : std::string::npos;
-  if (suffix != std::string::npos && name.compare(suffix, std::string::npos, kHonorificSuffix) == 0) {
+  if (suffix != std::string::npos &&
+      name.compare(suffix, std::string::npos, kHonorificSuffix) == 0) {
     base = name.substr(0, suffix);
     honorific = true;
   }
@@ -181,7 +182,8 @@ std::string EnglishReport(const FormsWord& word, const EnglishTables& tables) {
   for (const EnglishVerbField& field : kVerbFields) {
     const std::string& value = forms.*field.pField;
     bool repeats = (field.pField == &EnglishVerbForms::strPresentI ||
-                    field.pField == &EnglishVerbForms::strPresentPlural) && value == forms.strBase;
+                    field.pField == &EnglishVerbForms::strPresentPlural) &&
+                   value == forms.strBase;
     if (field.pField == &EnglishVerbForms::strPastPlural && value == forms.strPast) repeats = true;
     if (!repeats) out += std::string(field.szName) + ": " + value + "\n";
   }

@@ -1,9 +1,10 @@
 // The forms report and the expected-forms check, and the expected-forms table itself:
 // testdata/forms.txt is the grammar-book table of both languages that the conjugator and
 // the inflector must reproduce.
+#include "tools/dexc/FormsReport.h"
+
 #include <gtest/gtest.h>
 
-#include "tools/dexc/FormsReport.h"
 #include "tools/dexc/MorphTestData.h"
 
 namespace {

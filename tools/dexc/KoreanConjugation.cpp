@@ -12,8 +12,8 @@ namespace {
 struct EndingInfo {
   KoreanEnding eEnding;
   const char* szName;
-  bool bVerbsOnly;          // no form for adjectives and the copula
-  bool bHonorificVariant;   // the honorific differs from the plain form
+  bool bVerbsOnly;         // no form for adjectives and the copula
+  bool bHonorificVariant;  // the honorific differs from the plain form
 };
 
 constexpr EndingInfo kEndings[] = {
@@ -89,28 +89,50 @@ std::u32string Modifier(const KoreanWordStems& stems, const KoreanStem& stem, bo
 std::u32string Simple(const KoreanWordStems& stems, const KoreanStem& s, KoreanEnding ending,
                       bool honorific) {
   switch (ending) {
-    case KoreanEnding::kPresent: return PolitePresentOf(s);
-    case KoreanEnding::kPast: return PastStemOf(s) + U"어요";
-    case KoreanEnding::kFuture: return AttachEu(s, kFinalRieul, U" 거예요");
-    case KoreanEnding::kCan: return AttachEu(s, kFinalRieul, U" 수 있어요");
-    case KoreanEnding::kCannot: return AttachEu(s, kFinalRieul, U" 수 없어요");
-    case KoreanEnding::kShallWe: return AttachEu(s, kFinalRieul, U"까요");
-    case KoreanEnding::kMayI: return InfinitiveOf(s) + U"도 돼요";
-    case KoreanEnding::kPleaseDont: return AttachPlain(s, U"지 마세요");
-    case KoreanEnding::kModifier: return Modifier(stems, s, honorific);
-    case KoreanEnding::kPastModifier: return AttachEu(s, kFinalNieun, U"");
-    case KoreanEnding::kFutureModifier: return AttachEu(s, kFinalRieul, U"");
-    case KoreanEnding::kAnd: return AttachPlain(s, U"고");
-    case KoreanEnding::kSo: return InfinitiveOf(s) + U"서";
-    case KoreanEnding::kIf: return AttachEu(s, kFinalNone, U"면");
-    case KoreanEnding::kBut: return AttachPlain(s, U"지만");
-    case KoreanEnding::kBecause: return AttachEu(s, kFinalNone, U"니까");
-    case KoreanEnding::kFormal: return AttachFormal(s, U"니다");
-    case KoreanEnding::kFormalQuestion: return AttachFormal(s, U"니까");
-    case KoreanEnding::kFormalPast: return PastStemOf(s) + U"습니다";
-    case KoreanEnding::kFormalPastQuestion: return PastStemOf(s) + U"습니까";
-    case KoreanEnding::kFormalFuture: return AttachEu(s, kFinalRieul, U" 겁니다");
-    default: return U"";
+    case KoreanEnding::kPresent:
+      return PolitePresentOf(s);
+    case KoreanEnding::kPast:
+      return PastStemOf(s) + U"어요";
+    case KoreanEnding::kFuture:
+      return AttachEu(s, kFinalRieul, U" 거예요");
+    case KoreanEnding::kCan:
+      return AttachEu(s, kFinalRieul, U" 수 있어요");
+    case KoreanEnding::kCannot:
+      return AttachEu(s, kFinalRieul, U" 수 없어요");
+    case KoreanEnding::kShallWe:
+      return AttachEu(s, kFinalRieul, U"까요");
+    case KoreanEnding::kMayI:
+      return InfinitiveOf(s) + U"도 돼요";
+    case KoreanEnding::kPleaseDont:
+      return AttachPlain(s, U"지 마세요");
+    case KoreanEnding::kModifier:
+      return Modifier(stems, s, honorific);
+    case KoreanEnding::kPastModifier:
+      return AttachEu(s, kFinalNieun, U"");
+    case KoreanEnding::kFutureModifier:
+      return AttachEu(s, kFinalRieul, U"");
+    case KoreanEnding::kAnd:
+      return AttachPlain(s, U"고");
+    case KoreanEnding::kSo:
+      return InfinitiveOf(s) + U"서";
+    case KoreanEnding::kIf:
+      return AttachEu(s, kFinalNone, U"면");
+    case KoreanEnding::kBut:
+      return AttachPlain(s, U"지만");
+    case KoreanEnding::kBecause:
+      return AttachEu(s, kFinalNone, U"니까");
+    case KoreanEnding::kFormal:
+      return AttachFormal(s, U"니다");
+    case KoreanEnding::kFormalQuestion:
+      return AttachFormal(s, U"니까");
+    case KoreanEnding::kFormalPast:
+      return PastStemOf(s) + U"습니다";
+    case KoreanEnding::kFormalPastQuestion:
+      return PastStemOf(s) + U"습니까";
+    case KoreanEnding::kFormalFuture:
+      return AttachEu(s, kFinalRieul, U" 겁니다");
+    default:
+      return U"";
   }
 }
 

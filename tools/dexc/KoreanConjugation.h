@@ -9,10 +9,10 @@
 #include "tools/dexc/KoreanWord.h"
 
 enum class KoreanEnding {
-  kPresent,             // 가요 (statement and question alike)
-  kPast,                // 갔어요
-  kFuture,              // 갈 거예요
-  kNegative,            // 안 가요, 공부 안 해요, 학생이 아니에요, 없어요 (있다), 몰라요 (알다)
+  kPresent,  // 가요 (statement and question alike)
+  kPast,     // 갔어요
+  kFuture,   // 갈 거예요
+  kNegative,  // 안 가요, 공부 안 해요, 학생이 아니에요, 없어요 (있다), 몰라요 (알다)
   kNegativePast,        // 안 갔어요
   kLongNegative,        // 가지 않아요
   kLongNegativePast,    // 가지 않았어요

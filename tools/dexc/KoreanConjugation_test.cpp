@@ -1,11 +1,12 @@
 // Korean conjugation beyond the expected-forms table (FormsTable_test.cpp runs that):
 // ending names, bad input, and a sweep of every syllable through every ending.
+#include "tools/dexc/KoreanConjugation.h"
+
 #include <gtest/gtest.h>
 
-#include "tools/dexc/KoreanConjugation.h"
-#include "tools/dexc/KoreanHangul.h"
-
 #include <vector>
+
+#include "tools/dexc/KoreanHangul.h"
 
 namespace {
 
@@ -43,7 +44,11 @@ TEST(KoreanConjugation, EndingNamesRoundTrip) {
 
 TEST(KoreanConjugation, BadWordsHaveNoForms) {
   const KoreanWord bad[] = {
-      Word(""), Word("다"), Word("가요"), Word("\xFF\xFE다"), Word("가다", KoreanClass::kDigeut),
+      Word(""),
+      Word("다"),
+      Word("가요"),
+      Word("\xFF\xFE다"),
+      Word("가다", KoreanClass::kDigeut),
       Word("이다", KoreanClass::kRegular, KoreanKind::kCopula),
   };
   for (const KoreanWord& word : bad)

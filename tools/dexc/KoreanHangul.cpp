@@ -13,20 +13,36 @@ constexpr unsigned char kContinuationTag = 0x80;
 // The length of the sequence a lead byte opens and the payload bits it carries; 0 for a
 // byte that cannot begin a sequence.
 int SequenceLength(unsigned char lead, char32_t* bits) {
-  if (lead < 0x80) { *bits = lead; return 1; }
-  if ((lead & 0xE0) == 0xC0) { *bits = lead & 0x1F; return 2; }
-  if ((lead & 0xF0) == 0xE0) { *bits = lead & 0x0F; return 3; }
-  if ((lead & 0xF8) == 0xF0) { *bits = lead & 0x07; return 4; }
+  if (lead < 0x80) {
+    *bits = lead;
+    return 1;
+  }
+  if ((lead & 0xE0) == 0xC0) {
+    *bits = lead & 0x1F;
+    return 2;
+  }
+  if ((lead & 0xF0) == 0xE0) {
+    *bits = lead & 0x0F;
+    return 3;
+  }
+  if ((lead & 0xF8) == 0xF0) {
+    *bits = lead & 0x07;
+    return 4;
+  }
   return 0;
 }
 
 // The smallest code point each length may encode; anything below is an overlong form.
 char32_t SmallestFor(int length) {
   switch (length) {
-    case 2: return 0x80;
-    case 3: return 0x800;
-    case 4: return 0x10000;
-    default: return 0;
+    case 2:
+      return 0x80;
+    case 3:
+      return 0x800;
+    case 4:
+      return 0x10000;
+    default:
+      return 0;
   }
 }
 

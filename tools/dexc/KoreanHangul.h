@@ -14,31 +14,82 @@ constexpr int kFinalCount = 28;
 
 // Initial consonants, in code order.
 enum Initial : int {
-  kInitialGiyeok = 0, kInitialSsangGiyeok = 1, kInitialNieun = 2, kInitialDigeut = 3,
-  kInitialSsangDigeut = 4, kInitialRieul = 5, kInitialMieum = 6, kInitialBieup = 7,
-  kInitialSsangBieup = 8, kInitialSiot = 9, kInitialSsangSiot = 10, kInitialIeung = 11,
-  kInitialJieut = 12, kInitialSsangJieut = 13, kInitialChieut = 14, kInitialKhieukh = 15,
-  kInitialThieuth = 16, kInitialPhieuph = 17, kInitialHieuh = 18,
+  kInitialGiyeok = 0,       // ㄱ
+  kInitialSsangGiyeok = 1,  // ㄲ
+  kInitialNieun = 2,        // ㄴ
+  kInitialDigeut = 3,       // ㄷ
+  kInitialSsangDigeut = 4,  // ㄸ
+  kInitialRieul = 5,        // ㄹ
+  kInitialMieum = 6,        // ㅁ
+  kInitialBieup = 7,        // ㅂ
+  kInitialSsangBieup = 8,   // ㅃ
+  kInitialSiot = 9,         // ㅅ
+  kInitialSsangSiot = 10,   // ㅆ
+  kInitialIeung = 11,       // ㅇ
+  kInitialJieut = 12,       // ㅈ
+  kInitialSsangJieut = 13,  // ㅉ
+  kInitialChieut = 14,      // ㅊ
+  kInitialKhieukh = 15,     // ㅋ
+  kInitialThieuth = 16,     // ㅌ
+  kInitialPhieuph = 17,     // ㅍ
+  kInitialHieuh = 18,       // ㅎ
 };
 
 // Medial vowels, in code order.
 enum Medial : int {
-  kMedialA = 0, kMedialAe = 1, kMedialYa = 2, kMedialYae = 3, kMedialEo = 4, kMedialE = 5,
-  kMedialYeo = 6, kMedialYe = 7, kMedialO = 8, kMedialWa = 9, kMedialWae = 10, kMedialOe = 11,
-  kMedialYo = 12, kMedialU = 13, kMedialWeo = 14, kMedialWe = 15, kMedialWi = 16,
-  kMedialYu = 17, kMedialEu = 18, kMedialUi = 19, kMedialI = 20,
+  kMedialA = 0,     // ㅏ
+  kMedialAe = 1,    // ㅐ
+  kMedialYa = 2,    // ㅑ
+  kMedialYae = 3,   // ㅒ
+  kMedialEo = 4,    // ㅓ
+  kMedialE = 5,     // ㅔ
+  kMedialYeo = 6,   // ㅕ
+  kMedialYe = 7,    // ㅖ
+  kMedialO = 8,     // ㅗ
+  kMedialWa = 9,    // ㅘ
+  kMedialWae = 10,  // ㅙ
+  kMedialOe = 11,   // ㅚ
+  kMedialYo = 12,   // ㅛ
+  kMedialU = 13,    // ㅜ
+  kMedialWeo = 14,  // ㅝ
+  kMedialWe = 15,   // ㅞ
+  kMedialWi = 16,   // ㅟ
+  kMedialYu = 17,   // ㅠ
+  kMedialEu = 18,   // ㅡ
+  kMedialUi = 19,   // ㅢ
+  kMedialI = 20,    // ㅣ
 };
 
 // Final consonants, in code order; 0 is "no final".
 enum Final : int {
-  kFinalNone = 0, kFinalGiyeok = 1, kFinalSsangGiyeok = 2, kFinalGiyeokSiot = 3,
-  kFinalNieun = 4, kFinalNieunJieut = 5, kFinalNieunHieuh = 6, kFinalDigeut = 7,
-  kFinalRieul = 8, kFinalRieulGiyeok = 9, kFinalRieulMieum = 10, kFinalRieulBieup = 11,
-  kFinalRieulSiot = 12, kFinalRieulThieuth = 13, kFinalRieulPhieuph = 14,
-  kFinalRieulHieuh = 15, kFinalMieum = 16, kFinalBieup = 17, kFinalBieupSiot = 18,
-  kFinalSiot = 19, kFinalSsangSiot = 20, kFinalIeung = 21, kFinalJieut = 22,
-  kFinalChieut = 23, kFinalKhieukh = 24, kFinalThieuth = 25, kFinalPhieuph = 26,
-  kFinalHieuh = 27,
+  kFinalNone = 0,           // none
+  kFinalGiyeok = 1,         // ㄱ
+  kFinalSsangGiyeok = 2,    // ㄲ
+  kFinalGiyeokSiot = 3,     // ㄳ
+  kFinalNieun = 4,          // ㄴ
+  kFinalNieunJieut = 5,     // ㄵ
+  kFinalNieunHieuh = 6,     // ㄶ
+  kFinalDigeut = 7,         // ㄷ
+  kFinalRieul = 8,          // ㄹ
+  kFinalRieulGiyeok = 9,    // ㄺ
+  kFinalRieulMieum = 10,    // ㄻ
+  kFinalRieulBieup = 11,    // ㄼ
+  kFinalRieulSiot = 12,     // ㄽ
+  kFinalRieulThieuth = 13,  // ㄾ
+  kFinalRieulPhieuph = 14,  // ㄿ
+  kFinalRieulHieuh = 15,    // ㅀ
+  kFinalMieum = 16,         // ㅁ
+  kFinalBieup = 17,         // ㅂ
+  kFinalBieupSiot = 18,     // ㅄ
+  kFinalSiot = 19,          // ㅅ
+  kFinalSsangSiot = 20,     // ㅆ
+  kFinalIeung = 21,         // ㅇ
+  kFinalJieut = 22,         // ㅈ
+  kFinalChieut = 23,        // ㅊ
+  kFinalKhieukh = 24,       // ㅋ
+  kFinalThieuth = 25,       // ㅌ
+  kFinalPhieuph = 26,       // ㅍ
+  kFinalHieuh = 27,         // ㅎ
 };
 
 struct Syllable {

@@ -1,7 +1,7 @@
 // Hangul syllable arithmetic and the strict UTF-8 decoder under it.
-#include <gtest/gtest.h>
-
 #include "tools/dexc/KoreanHangul.h"
+
+#include <gtest/gtest.h>
 
 using namespace hangul;
 

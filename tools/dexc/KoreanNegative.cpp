@@ -53,10 +53,9 @@ std::u32string NegateBeforeMainVerb(const KoreanStem& stem, const std::u32string
   return head.substr(0, start) + adverb + U' ' + head.substr(start) + form;
 }
 
-std::u32string Negate(const KoreanWordStems& stems, const KoreanStem& stem, const std::u32string& form,
-                      const std::u32string& adverb) {
-  if (stems.bAuxiliary && !stem.strHead.empty())
-    return NegateBeforeMainVerb(stem, form, adverb);
+std::u32string Negate(const KoreanWordStems& stems, const KoreanStem& stem,
+                      const std::u32string& form, const std::u32string& adverb) {
+  if (stems.bAuxiliary && !stem.strHead.empty()) return NegateBeforeMainVerb(stem, form, adverb);
   std::size_t split = NegationSplit(stems, stem);
   if (split == std::u32string::npos) return stem.strHead + adverb + U' ' + form;
   return stem.strHead + form.substr(0, split) + U' ' + adverb + U' ' + form.substr(split);
@@ -78,7 +77,8 @@ std::u32string CopulaNegative(const KoreanWordStems& stems, bool past, bool hono
 }
 
 // 있다 and its compounds say no with 없다 (없어요, 맛없어요), 알다 with 모르다 (몰라요).
-std::optional<std::u32string> OppositeNegative(const KoreanWordStems& stems, bool past, bool honorific) {
+std::optional<std::u32string> OppositeNegative(const KoreanWordStems& stems, bool past,
+                                               bool honorific) {
   if (honorific && stems.bSuppletive) {  // 안 계세요 is fine; 있으시다 is still 있다
     const std::u32string& text = stems.honorific.strStem;
     if (text.size() < 3 || text[text.size() - 3] != kIss) return std::nullopt;
@@ -117,4 +117,3 @@ std::u32string ShortNegative(const KoreanWordStems& stems, KoreanEnding ending, 
   if (auto opposite = OppositeNegative(stems, past, honorific)) return *opposite;
   return Negate(stems, s, PresentOrPast(s, past), U"안");
 }
-

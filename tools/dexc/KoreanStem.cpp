@@ -23,8 +23,8 @@ constexpr char32_t kSpace = U' ';
 
 // The -러하다 family whose ㅎ-irregular -아/어 form keeps ㅐ after ㅓ (그렇다 그래요,
 // 어떻다 어때요), where colour words take ㅔ (누렇다 누레요).
-const std::u32string kReohadaStems[] = {U"그렇", U"이렇", U"저렇", U"요렇", U"고렇",
-                                        U"조렇", U"어떻", U"아무렇"};
+const std::u32string kReohadaStems[] = {U"그렇", U"이렇", U"저렇", U"요렇",
+                                        U"고렇", U"조렇", U"어떻", U"아무렇"};
 
 // -아 after the bright vowels ㅏ ㅑ ㅗ, -어 after all others.
 bool IsBright(int medial) {
@@ -34,7 +34,8 @@ bool IsBright(int medial) {
 char32_t AOrEo(int medial) { return IsBright(medial) ? kA : kEo; }
 
 bool EndsWith(const std::u32string& text, const std::u32string& tail) {
-  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 // A medial vowel changed in place on the last syllable.
@@ -44,7 +45,9 @@ void SetLastMedial(std::u32string* text, int medial) {
   text->back() = Compose(s);
 }
 
-void SetLastFinal(std::u32string* text, int final) { text->back() = WithFinal(text->back(), final); }
+void SetLastFinal(std::u32string* text, int final) {
+  text->back() = WithFinal(text->back(), final);
+}
 
 // The noun of a copula stem ("학생이" -> "학생").
 std::u32string CopulaNoun(const KoreanStem& stem) {
@@ -58,11 +61,21 @@ std::u32string HieuhInfinitive(std::u32string text) {
   int medial = MedialOf(text.back());
   SetLastFinal(&text, kFinalNone);
   switch (medial) {
-    case kMedialA: SetLastMedial(&text, kMedialAe); break;
-    case kMedialYa: SetLastMedial(&text, kMedialYae); break;
-    case kMedialEo: SetLastMedial(&text, reohada ? kMedialAe : kMedialE); break;
-    case kMedialYeo: SetLastMedial(&text, kMedialYe); break;
-    default: text.push_back(AOrEo(medial)); break;
+    case kMedialA:
+      SetLastMedial(&text, kMedialAe);
+      break;
+    case kMedialYa:
+      SetLastMedial(&text, kMedialYae);
+      break;
+    case kMedialEo:
+      SetLastMedial(&text, reohada ? kMedialAe : kMedialE);
+      break;
+    case kMedialYeo:
+      SetLastMedial(&text, kMedialYe);
+      break;
+    default:
+      text.push_back(AOrEo(medial));
+      break;
   }
   return text;
 }
@@ -92,13 +105,26 @@ std::u32string VowelInfinitive(std::u32string text) {
     return text;
   }
   switch (last.nMedial) {
-    case kMedialA: case kMedialEo: case kMedialYeo: case kMedialAe:
-    case kMedialE: case kMedialYae: case kMedialYe:
+    case kMedialA:
+    case kMedialEo:
+    case kMedialYeo:
+    case kMedialAe:
+    case kMedialE:
+    case kMedialYae:
+    case kMedialYe:
       return text;  // 가, 서, 켜, 보내, 세: the ending's vowel merges into the stem's
-    case kMedialO: SetLastMedial(&text, kMedialWa); return text;    // 봐, 와
-    case kMedialU: SetLastMedial(&text, kMedialWeo); return text;   // 줘, 배워
-    case kMedialI: SetLastMedial(&text, kMedialYeo); return text;   // 마셔, 기다려
-    case kMedialOe: SetLastMedial(&text, kMedialWae); return text;  // 돼
+    case kMedialO:
+      SetLastMedial(&text, kMedialWa);
+      return text;  // 봐, 와
+    case kMedialU:
+      SetLastMedial(&text, kMedialWeo);
+      return text;  // 줘, 배워
+    case kMedialI:
+      SetLastMedial(&text, kMedialYeo);
+      return text;  // 마셔, 기다려
+    case kMedialOe:
+      SetLastMedial(&text, kMedialWae);
+      return text;     // 돼
     case kMedialEu: {  // 으 drops; the syllable before it decides -아/어 (써, 바빠)
       bool bright = text.size() >= 2 && IsBright(MedialOf(text[text.size() - 2]));
       SetLastMedial(&text, bright ? kMedialA : kMedialEo);
@@ -170,20 +196,27 @@ std::u32string InfinitiveOf(const KoreanStem& stem) {
   }
   if (stem.bNegativeCopula) return text + kEo;  // 아니어: no contraction
   switch (stem.eClass) {
-    case KoreanClass::kRegular: return RegularInfinitive(std::move(text));
+    case KoreanClass::kRegular:
+      return RegularInfinitive(std::move(text));
     case KoreanClass::kDigeut:
       SetLastFinal(&text, kFinalRieul);
       return RegularInfinitive(std::move(text));  // 들어, 걸어
-    case KoreanClass::kBieup: return BieupInfinitive(std::move(text));
+    case KoreanClass::kBieup:
+      return BieupInfinitive(std::move(text));
     case KoreanClass::kSiot: {  // 나아, 지어: the ㅅ drops, the vowels stay apart
       char32_t ending = AOrEo(MedialOf(text.back()));
       SetLastFinal(&text, kFinalNone);
       return text + ending;
     }
-    case KoreanClass::kReu: return ReuInfinitive(std::move(text));
-    case KoreanClass::kHieuh: return HieuhInfinitive(std::move(text));
-    case KoreanClass::kReo: return text + U'러';       // 이르러
-    case KoreanClass::kU: SetLastMedial(&text, kMedialEo); return text;  // 퍼
+    case KoreanClass::kReu:
+      return ReuInfinitive(std::move(text));
+    case KoreanClass::kHieuh:
+      return HieuhInfinitive(std::move(text));
+    case KoreanClass::kReo:
+      return text + U'러';  // 이르러
+    case KoreanClass::kU:
+      SetLastMedial(&text, kMedialEo);
+      return text;  // 퍼
   }
   return text;
 }

@@ -14,14 +14,10 @@ struct ClassInfo {
 };
 
 constexpr ClassInfo kClasses[] = {
-    {KoreanClass::kRegular, "", "regular"},
-    {KoreanClass::kDigeut, "d", "ㄷ-irregular"},
-    {KoreanClass::kBieup, "b", "ㅂ-irregular"},
-    {KoreanClass::kSiot, "s", "ㅅ-irregular"},
-    {KoreanClass::kReu, "reu", "르-irregular"},
-    {KoreanClass::kHieuh, "h", "ㅎ-irregular"},
-    {KoreanClass::kReo, "reo", "러-irregular"},
-    {KoreanClass::kU, "u", "우-irregular"},
+    {KoreanClass::kRegular, "", "regular"},     {KoreanClass::kDigeut, "d", "ㄷ-irregular"},
+    {KoreanClass::kBieup, "b", "ㅂ-irregular"}, {KoreanClass::kSiot, "s", "ㅅ-irregular"},
+    {KoreanClass::kReu, "reu", "르-irregular"}, {KoreanClass::kHieuh, "h", "ㅎ-irregular"},
+    {KoreanClass::kReo, "reo", "러-irregular"}, {KoreanClass::kU, "u", "우-irregular"},
 };
 
 constexpr const char* kAdjectiveToken = "adj";
@@ -46,7 +42,8 @@ const ClassInfo& InfoOf(KoreanClass cls) {
 bool StemFitsClass(const std::u32string& stem, KoreanClass cls, const char** need) {
   Syllable last = Decompose(stem.back());
   switch (cls) {
-    case KoreanClass::kRegular: return true;
+    case KoreanClass::kRegular:
+      return true;
     case KoreanClass::kDigeut:
       *need = "its stem does not end in ㄷ (like 듣다, 걷다)";
       return last.nFinal == kFinalDigeut;
@@ -57,15 +54,16 @@ bool StemFitsClass(const std::u32string& stem, KoreanClass cls, const char** nee
       *need = "its stem does not end in ㅅ (like 낫다, 짓다)";
       return last.nFinal == kFinalSiot;
     case KoreanClass::kReu:
-      *need = "its stem does not end in 르 after a syllable without a final consonant "
-              "(like 부르다, 모르다)";
+      *need =
+          "its stem does not end in 르 after a syllable without a final consonant "
+          "(like 부르다, 모르다)";
       return stem.size() >= 2 && stem.back() == kReu &&
              FinalOf(stem[stem.size() - 2]) == kFinalNone;
     case KoreanClass::kHieuh:
       *need = "its stem does not end in ㅎ after ㅏ, ㅑ, ㅓ or ㅕ (like 빨갛다, 그렇다)";
       return last.nFinal == kFinalHieuh &&
-             (last.nMedial == kMedialA || last.nMedial == kMedialYa ||
-              last.nMedial == kMedialEo || last.nMedial == kMedialYeo);
+             (last.nMedial == kMedialA || last.nMedial == kMedialYa || last.nMedial == kMedialEo ||
+              last.nMedial == kMedialYeo);
     case KoreanClass::kReo:
       *need = "its stem does not end in 르 (like 이르다, 푸르다)";
       return stem.back() == kReu;
@@ -79,8 +77,9 @@ bool StemFitsClass(const std::u32string& stem, KoreanClass cls, const char** nee
 std::optional<std::string> CheckCopula(const KoreanWord& word, const KoreanStem& stem) {
   const std::string& form = word.strDictionaryForm;
   if (stem.strStem.size() < 2 || stem.strStem.back() != kI)
-    return form + " is marked as the copula (cop), but it is not a noun followed by 이다 "
-                  "(like 학생이다, 의사이다)";
+    return form +
+           " is marked as the copula (cop), but it is not a noun followed by 이다 "
+           "(like 학생이다, 의사이다)";
   if (word.eClass != KoreanClass::kRegular)
     return form + " is marked as the copula (cop), which has no irregular class";
   return std::nullopt;
@@ -90,13 +89,15 @@ std::optional<std::string> CheckSplit(const KoreanWord& word, const KoreanStem& 
   if (word.eNegation != KoreanNegation::kSplit) return std::nullopt;
   const std::u32string& text = stem.strStem;
   if (text.size() >= 2 && (text.back() == kHa || text.back() == kDoe)) return std::nullopt;
-  return word.strDictionaryForm + " is marked split (안 between a noun and 하다 or 되다), but "
+  return word.strDictionaryForm +
+         " is marked split (안 between a noun and 하다 or 되다), but "
          "it does not end in 하다 or 되다 after a noun (like 샤워하다, 걱정되다)";
 }
 
 std::optional<std::string> CheckAuxiliary(const KoreanWord& word, const KoreanStem& stem) {
   if (!word.bAuxiliary || !stem.strHead.empty()) return std::nullopt;
-  return word.strDictionaryForm + " is marked aux (an auxiliary verb after the main verb), "
+  return word.strDictionaryForm +
+         " is marked aux (an auxiliary verb after the main verb), "
          "but it has no word before the last (like 입어 보다, 보여 주다)";
 }
 
@@ -156,7 +157,8 @@ std::optional<std::string> CheckKoreanWord(const KoreanWord& word) {
   const std::string& form = word.strDictionaryForm;
   std::optional<KoreanStem> stem = SplitDictionaryForm(form);
   if (!stem)
-    return "'" + form + "' is not a Korean dictionary form: its last word must be Hangul "
+    return "'" + form +
+           "' is not a Korean dictionary form: its last word must be Hangul "
            "syllables ending in 다 (like 가다, 음악을 듣다)";
   if (word.eKind == KoreanKind::kCopula) {
     if (auto error = CheckCopula(word, *stem)) return error;
@@ -175,9 +177,12 @@ const char* KoreanClassToken(KoreanClass cls) { return InfoOf(cls).szToken; }
 
 const char* KoreanKindName(KoreanKind kind) {
   switch (kind) {
-    case KoreanKind::kVerb: return "verb";
-    case KoreanKind::kAdjective: return "adjective";
-    case KoreanKind::kCopula: return "copula";
+    case KoreanKind::kVerb:
+      return "verb";
+    case KoreanKind::kAdjective:
+      return "adjective";
+    case KoreanKind::kCopula:
+      return "copula";
   }
   return "verb";
 }

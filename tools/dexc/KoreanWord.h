@@ -13,9 +13,9 @@ enum class KoreanClass {
   kBieup,   // ㅂ-irregular: 돕다 도와요, 춥다 추워요 (regular 좁다 좁아요)
   kSiot,    // ㅅ-irregular: 낫다 나아요 (regular 씻다 씻어요)
   kReu,     // 르-irregular: 부르다 불러요 (unmarked 따르다 따라요)
-  kHieuh,   // ㅎ-irregular: 빨갛다 빨개요, 그렇다 그래요 (regular 좋다 좋아요); adjectives
-  kReo,     // 러-irregular: 이르다 이르러요
-  kU,       // 우-irregular: 푸다 퍼요
+  kHieuh,  // ㅎ-irregular: 빨갛다 빨개요, 그렇다 그래요 (regular 좋다 좋아요); adjectives
+  kReo,  // 러-irregular: 이르다 이르러요
+  kU,    // 우-irregular: 푸다 퍼요
 };
 
 enum class KoreanKind {

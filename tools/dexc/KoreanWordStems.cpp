@@ -10,7 +10,7 @@ struct Suppletive {
   const char* szHonorific;
 };
 constexpr Suppletive kSuppletives[] = {
-    {"먹다", "드시다"}, {"마시다", "드시다"}, {"자다", "주무시다"},
+    {"먹다", "드시다"}, {"마시다", "드시다"},     {"자다", "주무시다"},
     {"있다", "계시다"}, {"말하다", "말씀하시다"},
 };
 
@@ -72,4 +72,3 @@ std::optional<KoreanWordStems> PrepareKoreanWord(const KoreanWord& word) {
   }
   return stems;
 }
-

@@ -10,10 +10,10 @@
 // Everything the endings of one word are built from, prepared once.
 struct KoreanWordStems {
   KoreanStem plain;
-  KoreanStem honorific;    // with -(으)시- or the suppletive honorific: 가시, 드시
-  KoreanStem auxiliary;    // what stands before an honorific auxiliary: 가(고 계세요), 드시
+  KoreanStem honorific;  // with -(으)시- or the suppletive honorific: 가시, 드시
+  KoreanStem auxiliary;  // what stands before an honorific auxiliary: 가(고 계세요), 드시
   bool bSuppletive = false;  // the honorific is another word, not -(으)시-
-  bool bVerb = true;       // not an adjective, not the copula
+  bool bVerb = true;         // not an adjective, not the copula
   bool bCopula = false;
   bool bNegativeCopula = false;
   bool bExistence = false;  // 있다, 없다 and their compounds (맛있다, 재미없다)

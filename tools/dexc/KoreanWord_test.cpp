@@ -1,7 +1,7 @@
 // The class tokens of Korean words and the check of a class against the spelling.
-#include <gtest/gtest.h>
-
 #include "tools/dexc/KoreanWord.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -166,8 +166,9 @@ TEST(KoreanWord, NegationTokensFitTheSpelling) {
   for (const char* form : {"가다", "하다"}) {
     word.strDictionaryForm = form;
     EXPECT_EQ(CheckKoreanWord(word),
-              std::string(form) + " is marked split (안 between a noun and 하다 or 되다), but it "
-                                  "does not end in 하다 or 되다 after a noun (like 샤워하다, 걱정되다)");
+              std::string(form) +
+                  " is marked split (안 between a noun and 하다 or 되다), but it "
+                  "does not end in 하다 or 되다 after a noun (like 샤워하다, 걱정되다)");
   }
   KoreanWord aux = Word("입어 보다");
   aux.bAuxiliary = true;
