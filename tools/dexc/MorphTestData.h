@@ -1,17 +1,24 @@
 // Where the morphology tests find the bundled grammar tables and their expected-forms
-// table: below the source tree, named by the build, else the current folder (the
-// repository root when the tests are run by hand).
+// table: the source tree the build names, else the tree this header lies in (so the
+// tests find their files from any working directory).
 #pragma once
 #include <fstream>
 #include <sstream>
 #include <string>
 
-#ifndef DAOLSAE_SOURCE_DIR
-#define DAOLSAE_SOURCE_DIR "."
+inline std::string MorphSourceRoot() {
+#ifdef DAOLSAE_SOURCE_DIR
+  return DAOLSAE_SOURCE_DIR;
+#else
+  const std::string here = __FILE__;  // <root>/tools/dexc/MorphTestData.h
+  std::size_t tools = here.rfind("tools/dexc/");
+  if (tools == std::string::npos || tools == 0) return ".";
+  return here.substr(0, tools - 1);
 #endif
+}
 
 inline std::string MorphSourcePath(const std::string& relative) {
-  return std::string(DAOLSAE_SOURCE_DIR) + "/" + relative;
+  return MorphSourceRoot() + "/" + relative;
 }
 
 // The whole file, or empty when it cannot be read.
