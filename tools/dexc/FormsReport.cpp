@@ -37,6 +37,13 @@ std::string Join(const std::vector<std::string>& words, std::size_t count) {
   return text;
 }
 
+// A token's value cannot hold a space; "_" stands for one (past=woke_up).
+std::string Spaced(std::string value) {
+  for (char& c : value)
+    if (c == '_') c = ' ';
+  return value;
+}
+
 bool IsAscii(const std::string& text) {
   for (char c : text)
     if (static_cast<unsigned char>(c) >= 0x80) return false;
@@ -57,7 +64,7 @@ bool ParseKorean(const std::vector<std::string>& words, FormsWord* word, std::st
   for (; count > 1; --count) {
     const std::string& token = words[count - 1];
     if (token.rfind(kHonorificKey, 0) == 0) {
-      word->korean.strHonorific = token.substr(std::string(kHonorificKey).size());
+      word->korean.strHonorific = Spaced(token.substr(std::string(kHonorificKey).size()));
     } else if (IsAscii(token)) {
       if (auto problem = ApplyKoreanClassToken(token, &word->korean)) {
         *error = *problem;
@@ -84,9 +91,7 @@ bool ApplyEnglishToken(const std::string& token, FormsWord* word, std::string* e
   std::size_t equals = token.find('=');
   if (equals == std::string::npos) return false;
   std::string key = token.substr(0, equals);
-  std::string value = token.substr(equals + 1);
-  for (char& c : value)
-    if (c == '_') c = ' ';  // a multi-word override: past=woke_up
+  std::string value = Spaced(token.substr(equals + 1));
   std::string* field = key == "third"    ? &word->verb.strThirdPerson
                        : key == "past"   ? &word->verb.strPast
                        : key == "pp"     ? &word->verb.strParticiple

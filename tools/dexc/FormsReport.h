@@ -2,10 +2,12 @@
 // expected forms against the conjugator and inflector, for `dexc forms --check FILE`.
 //
 // A word is written as the word and then its tokens:
-//   Korean:  듣다 d, 춥다 b adj, 학생이다 cop, 먹다 hon=잡수시다, 음악을 듣다 d
-//            (classes d b s reu h reo u, kinds adj cop, hon=the honorific form)
+//   Korean:  듣다 d, 춥다 b adj, 학생이다 cop, 먹다 hon=잡수시다, 음악을 듣다 d,
+//            샤워하다 split, 입어 보다 aux (the tokens of ApplyKoreanClassToken, and
+//            hon= the honorific form)
 //   English: go, listen to, prefer double, person noun, potato noun oes,
 //            lie past=lied pp=lied (overrides third= past= pp= ing= plural=)
+// In a value "_" stands for a space: wake up past=woke_up, 밥을 먹다 hon=진지를_드시다.
 // An expected-forms line is "word tokens | form name | expected form", "-" for no form:
 //   듣다 d | past | 들었어요
 //   가다 | present, honorific | 가세요
