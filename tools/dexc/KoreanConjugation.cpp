@@ -136,6 +136,10 @@ std::u32string Simple(const KoreanWordStems& stems, const KoreanStem& s, KoreanE
   }
 }
 
+// The honorific of a form with an auxiliary verb (-지 않다, -고 싶다, -고 있다) goes on the
+// auxiliary (가지 않으세요, 가고 싶어 하세요, 가고 계세요); the main verb changes only to
+// a suppletive word (드시고 계세요). Everywhere else the main verb takes -(으)시- (가실
+// 수 있어요, 가셔도 돼요). "Please" is honorific in itself and ignores the flag.
 std::u32string Build(const KoreanWordStems& stems, KoreanEnding ending, bool honorific) {
   const KoreanStem& s = honorific ? stems.honorific : stems.plain;
   const KoreanStem& aux = honorific ? stems.auxiliary : stems.plain;
