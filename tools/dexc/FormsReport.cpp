@@ -166,10 +166,12 @@ std::string KoreanReport(const KoreanWord& word) {
   std::string out = KoreanHeading(word) + "\n";
   for (KoreanEnding ending : AllKoreanEndings()) {
     std::string name = KoreanEndingName(ending);
-    if (auto form = ConjugateKorean(word, ending, false)) out += name + ": " + *form + "\n";
+    std::optional<std::string> plain = ConjugateKorean(word, ending, false);
+    if (plain) out += name + ": " + *plain + "\n";
     if (!HasHonorificVariant(ending)) continue;
-    if (auto form = ConjugateKorean(word, ending, true))
-      out += name + kHonorificSuffix + ": " + *form + "\n";
+    std::optional<std::string> honorific = ConjugateKorean(word, ending, true);
+    if (honorific && honorific != plain)  // an honorific word: the plain form says it all
+      out += name + kHonorificSuffix + ": " + *honorific + "\n";
   }
   return out;
 }

@@ -83,6 +83,10 @@ TEST_F(FormsReportTest, KoreanReport) {
   EXPECT_NE(report.find("\nplease: 가세요\n"), std::string::npos);
   EXPECT_EQ(report.find("please, honorific"), std::string::npos);  // the same form again
 
+  report = Report("계시다");  // honorific already: no second line of each form
+  EXPECT_NE(report.find("\npresent: 계세요\n"), std::string::npos);
+  EXPECT_EQ(report.find("present, honorific"), std::string::npos);
+
   EXPECT_EQ(Report("먹다").substr(0, Report("먹다").find('\n')),
             "먹다 (verb, regular, honorific 드시다)");
   EXPECT_EQ(Report("듣다 d").substr(0, Report("듣다 d").find('\n')), "듣다 (verb, ㄷ-irregular)");

@@ -14,6 +14,10 @@ constexpr Suppletive kSuppletives[] = {
     {"있다", "계시다"}, {"말하다", "말씀하시다"},
 };
 
+// Honorific words that an author may also enter on their own: they are honorific already
+// (계세요, not 계셔요; no second -시-).
+constexpr const char* kHonorificWords[] = {"계시다", "드시다", "주무시다", "말씀하시다", "잡수시다"};
+
 constexpr char32_t kIss = U'있';
 constexpr char32_t kEops = U'없';
 
@@ -58,8 +62,11 @@ std::optional<KoreanWordStems> PrepareKoreanWord(const KoreanWord& word) {
   stems.bExistence = last == kIss || last == kEops;
   stems.eNegation = word.eNegation;
   stems.bAuxiliary = word.bAuxiliary;
+  std::string lastWord = LastWordOf(word.strDictionaryForm);
+  for (const char* honorificWord : kHonorificWords)
+    if (lastWord == honorificWord) plain->bHonorific = true;
   stems.plain = *plain;
-  stems.honorific = HonorificOf(*plain);
+  stems.honorific = plain->bHonorific ? *plain : HonorificOf(*plain);
   stems.auxiliary = *plain;
   // An honorific form that is only the regular one (있으시다) is no suppletive word: it
   // does not stand before auxiliaries (있지 않으세요, not 있으시지 않으세요).
