@@ -23,10 +23,15 @@ bool IsMot(KoreanEnding e) {
 
 bool IsAl(const KoreanWordStems& stems) { return stems.plain.strStem == std::u32string(1, kAl); }
 
+// The last syllable of an adjective's -아/어 form before 하다 (좋아하다, 싫어하다,
+// 미워하다, 아파하다, 슬퍼하다, 예뻐하다): no noun ends like that often enough to matter.
+// -해하다 (행복해하다) is left out, as 이해하다 and 오해하다 are nouns with 하다.
 bool IsInfinitiveLike(char32_t c) {
   Syllable s = Decompose(c);
-  return s.nInitial == kInitialIeung && s.nFinal == kFinalNone &&
-         (s.nMedial == kMedialA || s.nMedial == kMedialEo || s.nMedial == kMedialWeo);
+  if (s.nFinal != kFinalNone) return false;
+  bool aOrEo = s.nMedial == kMedialA || s.nMedial == kMedialEo;
+  if (s.nInitial == kInitialIeung) return aOrEo || s.nMedial == kMedialWeo;
+  return aOrEo && (s.nInitial == kInitialPhieuph || s.nInitial == kInitialSsangBieup);
 }
 
 // Where 안 goes inside a noun + 하다 or 되다 word (공부 안 해요): the index of 하 or 되 in
