@@ -25,8 +25,8 @@ enum class KoreanKind {
 };
 
 // Where 안 and 못 go in a word that ends in 하다 or 되다. By default a verb whose 하다
-// follows a noun is split (공부 안 해요) and everything else is not (안 좋아해요, 안
-// 피곤해요); the author says otherwise where spelling misleads (샤워 안 해요, 걱정 안 돼요).
+// or 되다 follows a noun is split (공부 안 해요) and everything else is not (안 좋아해요,
+// 안 피곤해요); the author says otherwise where spelling misleads (샤워 안 해요).
 enum class KoreanNegation {
   kAuto,
   kSplit,  // token "split": 공부 안 해요, 걱정 안 돼요
@@ -50,8 +50,8 @@ struct KoreanWord {
 };
 
 // Applies one class token of a source ("d", "b", "s", "reu", "h", "reo", "u", "adj",
-// "cop", "split", "whole", "aux") to the word. An error message for an unknown token, or for a
-// second irregular class, kind or negation.
+// "cop", "split", "whole", "aux") to the word. An error message for an unknown token, or
+// for a second irregular class, kind or negation.
 std::optional<std::string> ApplyKoreanClassToken(const std::string& token, KoreanWord* word);
 
 // The class tokens, for messages: "d, b, s, reu, h, reo, u, adj, cop, split, whole, aux".

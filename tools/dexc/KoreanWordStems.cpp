@@ -16,7 +16,8 @@ constexpr Suppletive kSuppletives[] = {
 
 // Honorific words that an author may also enter on their own: they are honorific already
 // (계세요, not 계셔요; no second -시-).
-constexpr const char* kHonorificWords[] = {"계시다", "드시다", "주무시다", "말씀하시다", "잡수시다"};
+constexpr const char* kHonorificWords[] = {"계시다", "드시다", "주무시다", "말씀하시다",
+                                           "잡수시다"};
 
 constexpr char32_t kIss = U'있';
 constexpr char32_t kEops = U'없';
