@@ -201,15 +201,15 @@ std::string Shown(const std::optional<std::string>& form) { return form ? *form 
 
 }  // namespace
 
-std::optional<FormsWord> ParseFormsWord(const std::string& spec, std::string* error) {
-  std::vector<std::string> words = Split(Trim(spec), ' ');
+std::optional<FormsWord> ParseFormsWord(const std::string& wordText, std::string* error) {
+  std::vector<std::string> words = Split(Trim(wordText), ' ');
   error->clear();
   if (words.empty()) {
     *error = "no word given";
     return std::nullopt;
   }
   FormsWord word;
-  word.bKorean = ContainsHangul(spec);
+  word.bKorean = ContainsHangul(wordText);
   bool ok = word.bKorean ? ParseKorean(words, &word, error) : ParseEnglish(words, &word, error);
   if (!ok) return std::nullopt;
   return word;

@@ -31,7 +31,7 @@ struct FormsWord {
 
 // Reads "word tokens". Nothing, with a message in *error, for an unknown token, an empty
 // word or a Korean word that fails its class check.
-std::optional<FormsWord> ParseFormsWord(const std::string& spec, std::string* error);
+std::optional<FormsWord> ParseFormsWord(const std::string& wordText, std::string* error);
 
 // The form called `name` in the report ("past", "present, honorific", "-ing", "plural").
 // False for a name the word does not have; *form is left empty where the form does not

@@ -17,9 +17,9 @@ class FormsReportTest : public ::testing::Test {
         << (errors.empty() ? "" : errors.front());
   }
 
-  std::string Report(const std::string& spec) {
+  std::string Report(const std::string& wordText) {
     std::string error;
-    std::optional<FormsWord> word = ParseFormsWord(spec, &error);
+    std::optional<FormsWord> word = ParseFormsWord(wordText, &error);
     if (!word) return "error: " + error;
     return FormsReport(*word, m_tables);
   }
