@@ -8,7 +8,7 @@
 #include <map>
 
 #include "tests/support/DexFixture.h"
-#include "tools/dexc_test_util.h"
+#include "tools/dexc/DexcTestSupport.h"
 
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
