@@ -33,9 +33,8 @@ int ToolDump(const Args& args, std::ostream& out, std::ostream& err) {
   const std::string& file = args[0];
   DexKind kind;
   if (!KindOfFileName(std::filesystem::path(file).filename().string(), &kind)) {
-    err << "dexc: cannot tell the kind of " << file
-        << " from its name; dump reads main.dex, ekmain.dex, gu.dex, ekgu.dex, change.dex, "
-           "ekchange.dex and tosi.dex\n"
+    err << "dexc: cannot tell the kind of " << file << " from its name; dump reads "
+        << DictionaryNameList(".dex") << "\n"
         << DexcUsage();
     return kUsageStatus;
   }

@@ -36,13 +36,66 @@ void WarnAboutStrayFiles(const std::string& srcDir, CDiagnostics& diag) {
   std::sort(stray.begin(), stray.end());
   for (const std::string& fileName : stray)
     diag.FileWarning((fs::path(srcDir) / fileName).string(),
-                     "no dictionary has this name, so the file is not read; the names are "
-                     "main, ekmain, gu, ekgu, change, ekchange and tosi");
+                     "no dictionary has this name, so the file is not read; the names are " +
+                         DictionaryNameList(""));
 }
 
-template <typename Bytes>
-void Append(std::string* out, const Bytes& bytes) {
-  out->append(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+// The bytes of a file: every record encoded, in order.
+template <typename Records, typename Encode>
+std::string EncodeAll(const Records& records, Encode encode) {
+  std::string bytes;
+  for (const auto& record : records) {
+    const auto encoded = encode(record);
+    bytes.append(reinterpret_cast<const char*>(encoded.data()), encoded.size());
+  }
+  return bytes;
+}
+
+// How one kind of dictionary is compiled: the name of its direction that it fills in
+// (none for the particles, which belong to no direction), the step that compiles its
+// source lines and the step that encodes the compiled records as the file's bytes.
+struct KindSteps {
+  DexKind kind;
+  std::string CompiledDirection::*name;
+  void (*compile)(const std::vector<SourceLine>& lines, CDiagnostics& diag,
+                  CompiledDirection& direction, CompiledDictionaries& compiled);
+  std::string (*encode)(const CompiledDirection& direction, const CompiledDictionaries& compiled);
+};
+
+constexpr KindSteps kKindSteps[] = {
+    {DexKind::kLexicon, &CompiledDirection::strLexiconName,
+     [](const std::vector<SourceLine>& lines, CDiagnostics& diag, CompiledDirection& direction,
+        CompiledDictionaries&) { direction.lexicon = CompileLexicon(lines, diag); },
+     [](const CompiledDirection& direction, const CompiledDictionaries&) {
+       return EncodeAll(LexiconRecords(direction.lexicon), EncodeLexicon);
+     }},
+    {DexKind::kRules, &CompiledDirection::strRulesName,
+     [](const std::vector<SourceLine>& lines, CDiagnostics& diag, CompiledDirection& direction,
+        CompiledDictionaries&) { direction.rules = CompileRules(lines, diag); },
+     [](const CompiledDirection& direction, const CompiledDictionaries&) {
+       return EncodeAll(direction.rules,
+                        [](const CompiledRule& rule) { return EncodeRule(rule.record); });
+     }},
+    {DexKind::kPatterns, &CompiledDirection::strPatternsName,
+     [](const std::vector<SourceLine>& lines, CDiagnostics& diag, CompiledDirection& direction,
+        CompiledDictionaries&) { direction.patterns = CompilePatterns(lines, diag); },
+     [](const CompiledDirection& direction, const CompiledDictionaries&) {
+       return EncodeAll(direction.patterns, [](const CompiledPattern& pattern) {
+         return EncodePattern(pattern.record);
+       });
+     }},
+    {DexKind::kParticles, nullptr,
+     [](const std::vector<SourceLine>& lines, CDiagnostics& diag, CompiledDirection&,
+        CompiledDictionaries& compiled) { compiled.particles = CompileParticles(lines, diag); },
+     [](const CompiledDirection&, const CompiledDictionaries& compiled) {
+       return EncodeAll(compiled.particles, EncodeParticle);
+     }},
+};
+
+const KindSteps& StepsFor(DexKind kind) {
+  for (const KindSteps& steps : kKindSteps)
+    if (steps.kind == kind) return steps;
+  return kKindSteps[0];  // every kind has its row
 }
 
 }  // namespace
@@ -56,29 +109,12 @@ CompiledDictionaries CompileSources(const std::string& srcDir, CDiagnostics& dia
   }
   WarnAboutStrayFiles(srcDir, diag);
 
-  const DictionaryName* names = Dictionaries();
-  for (int i = 0; i < kDictionaryCount; ++i) {
-    const std::string& name = names[i].strName;
-    CompiledDirection& direction = names[i].bKoreanSource ? compiled.korean : compiled.english;
-    std::vector<std::string> files = SourceFilesOf(srcDir, name);
-    std::vector<SourceLine> lines = ReadAll(files, diag);
-    switch (names[i].kind) {
-      case DexKind::kLexicon:
-        direction.strLexiconName = name;
-        direction.lexicon = CompileLexicon(lines, diag);
-        break;
-      case DexKind::kRules:
-        direction.strRulesName = name;
-        direction.rules = CompileRules(lines, diag);
-        break;
-      case DexKind::kPatterns:
-        direction.strPatternsName = name;
-        direction.patterns = CompilePatterns(lines, diag);
-        break;
-      case DexKind::kParticles:
-        compiled.particles = CompileParticles(lines, diag);
-        break;
-    }
+  for (const DictionaryName& dictionary : Dictionaries()) {
+    const KindSteps& steps = StepsFor(dictionary.kind);
+    CompiledDirection& direction = dictionary.bKoreanSource ? compiled.korean : compiled.english;
+    if (steps.name) direction.*steps.name = dictionary.strName;
+    steps.compile(ReadAll(SourceFilesOf(srcDir, dictionary.strName), diag), diag, direction,
+                  compiled);
   }
   return compiled;
 }
@@ -86,30 +122,11 @@ CompiledDictionaries CompileSources(const std::string& srcDir, CDiagnostics& dia
 std::vector<std::pair<std::string, std::string>> EncodeDictionaries(
     const CompiledDictionaries& compiled) {
   std::vector<std::pair<std::string, std::string>> files;
-  const DictionaryName* names = Dictionaries();
-  for (int i = 0; i < kDictionaryCount; ++i) {
-    const std::string& name = names[i].strName;
+  for (const DictionaryName& dictionary : Dictionaries()) {
     const CompiledDirection& direction =
-        names[i].bKoreanSource ? compiled.korean : compiled.english;
-    std::string bytes;
-    switch (names[i].kind) {
-      case DexKind::kLexicon:
-        for (const LexiconRecord& record : LexiconRecords(direction.lexicon))
-          Append(&bytes, EncodeLexicon(record));
-        break;
-      case DexKind::kRules:
-        for (const CompiledRule& rule : direction.rules) Append(&bytes, EncodeRule(rule.record));
-        break;
-      case DexKind::kPatterns:
-        for (const CompiledPattern& pattern : direction.patterns)
-          Append(&bytes, EncodePattern(pattern.record));
-        break;
-      case DexKind::kParticles:
-        for (const ParticleRecord& record : compiled.particles)
-          Append(&bytes, EncodeParticle(record));
-        break;
-    }
-    files.emplace_back(name + ".dex", std::move(bytes));
+        dictionary.bKoreanSource ? compiled.korean : compiled.english;
+    files.emplace_back(dictionary.strName + ".dex",
+                       StepsFor(dictionary.kind).encode(direction, compiled));
   }
   return files;
 }

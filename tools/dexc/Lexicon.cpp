@@ -4,12 +4,14 @@
 #include <map>
 
 #include "dict/Capacities.h"
+#include "dict/KeyVocabulary.h"
 #include "dict/RecordLayout.h"
 #include "tools/dexc/FieldChecks.h"
+#include "tools/dexc/SharedFields.h"
 
 namespace {
 
-constexpr const char* kReservedKey = "mz";
+constexpr const char* kEntryForm = "\"phrase | translation\" or \"phrase | translation | note\"";
 constexpr const char* kListLineSeparator = "which separates the parts of a list line";
 
 // Checks and converts the fields of one entry line into *record (key left empty).
@@ -17,9 +19,7 @@ bool CompileEntry(const SourceLine& line, CDiagnostics& diag, LexiconRecord* rec
   const SourceLocation& where = line.where;
   const std::vector<std::string>& f = line.fields;
   if (f.size() < 2 || f.size() > 3) {
-    diag.Error(where, "a lexicon entry is \"phrase | translation\" or \"phrase | translation | "
-                      "note\", but this line has " + std::to_string(f.size()) +
-                          (f.size() == 1 ? " field" : " fields"));
+    ReportFieldCount(diag, where, "a lexicon entry", kEntryForm, f.size());
     return false;
   }
   const std::string& phrase = f[0];
@@ -52,14 +52,14 @@ bool CheckLexiconKey(CDiagnostics& diag, const SourceLocation& where, const std:
   }
   std::string shown = Quoted(utf8);
   bool ok = true;
-  if (utf8[0] == '-') {
+  if (IsFreeSlotItem(utf8)) {
     diag.Error(where, "the key " + shown + " begins with \"-\", which marks a free slot");
     ok = false;
-  } else if (utf8[0] == 'z') {
+  } else if (IsResultKey(utf8)) {
     diag.Error(where, "the key " + shown +
                           " begins with \"z\", which marks the result key of a phrase rule");
     ok = false;
-  } else if (utf8 == kReservedKey) {
+  } else if (utf8 == kRuleSlotKey) {
     diag.Error(where, "the key \"mz\" is reserved for words the user types");
     ok = false;
   }

@@ -3,10 +3,9 @@
 //
 // List sizes: the candidate list holds at most 100 lexicon runs, 200 free-slot lines
 // and 8000 lines. For the first list of a sentence and for every point where a
-// sentence pattern continues, this replays what the candidate list builder offers
-// (next pattern items; a result key becomes the first keys of the rules that produce
-// it; free slots become lines) and counts runs and lines. The lists that continue an
-// unfinished phrase rule depend on the steps taken and are not replayed.
+// sentence pattern continues, this counts what the candidate list builder offers there
+// (ListModel.h), after a result key for each rule it may come from. The lists that
+// continue an unfinished phrase rule depend on the steps taken and are not replayed.
 //
 // Keys: an item of a rule or pattern that is neither a lexicon key, a result key of
 // the direction's rules nor a free slot (most often a misspelt key), and a sentence
@@ -14,17 +13,7 @@
 #pragma once
 #include "tools/dexc/Compile.h"
 #include "tools/dexc/Diagnostics.h"
-
-// What a list offers, counted.
-struct ListSize {
-  int nRuns = 0;       // distinct keys that have a lexicon group
-  int nFreeSlots = 0;  // free-slot lines
-  int nLines = 0;      // lexicon entries of those groups plus free-slot lines
-};
-
-// The size of the list after the key-list prefix `prefix` (code page 949 items; empty
-// for the first list of a sentence).
-ListSize ListSizeAfter(const CompiledDirection& direction, const std::vector<std::string>& prefix);
+#include "tools/dexc/ListModel.h"
 
 // Warns about every list of the direction that exceeds a limit.
 void CheckListSizes(const CompiledDirection& direction, CDiagnostics& diag);

@@ -101,6 +101,23 @@ TEST(DexcListCheck, TooManyRunsAfterAPrefix) {
                           "phrases of 101 lexicon keys, but one list can merge at most 100"));
 }
 
+TEST(DexcListCheck, TooManyRunsFromTheRuleThatALastResultKeyContinues) {
+  // After zX made of "base", the list also offers every key that continues "base" into
+  // a rule whose result zY a pattern takes there.
+  ScratchDir dir;
+  std::string lexicon = "[base]\nb | t\n", rules = "base | @0@ | zX\n";
+  for (int k = 1; k <= 101; ++k) {
+    lexicon += "[k" + std::to_string(k) + "]\np | t\n";
+    rules += "base,k" + std::to_string(k) + " | @0@ @1@ | zY\n";
+  }
+  WriteSource("src/main.txt", lexicon);
+  WriteSource("src/gu.txt", rules);
+  WriteSource("src/change.txt", "zX,-end | x\nzY | x\n");
+  EXPECT_THAT(Warnings(),
+              ElementsAre("warning: src/change.txt:1: the list after \"zX\" can offer the "
+                          "phrases of 101 lexicon keys, but one list can merge at most 100"));
+}
+
 TEST(DexcListCheck, TooManyLinesAndFreeSlots) {
   ScratchDir dir;
   WriteKeysBehindOneResult(2, 4001);  // 8002 lines

@@ -4,8 +4,8 @@
 
 #include "dict/RecordLayout.h"
 #include "tools/dexc/CharacterClasses.h"
-#include "tools/dexc/Rules.h"
 #include "tools/dexc/FieldChecks.h"
+#include "tools/dexc/SharedFields.h"
 
 namespace {
 
@@ -52,9 +52,7 @@ bool CompileLine(const SourceLine& line, CDiagnostics& diag, ParticleLine* out) 
   const SourceLocation& where = line.where;
   const std::vector<std::string>& f = line.fields;
   if (f.size() != 2) {
-    diag.Error(where, std::string("a particle entry is ") + kParticleForm +
-                          ", but this line has " + std::to_string(f.size()) +
-                          (f.size() == 1 ? " field" : " fields"));
+    ReportFieldCount(diag, where, "a particle entry", kParticleForm, f.size());
     return false;
   }
   const std::string& pattern = f[0];

@@ -4,8 +4,8 @@
 #include <map>
 
 #include "dict/RecordLayout.h"
-#include "tools/dexc/Rules.h"
 #include "tools/dexc/FieldChecks.h"
+#include "tools/dexc/SharedFields.h"
 
 namespace {
 constexpr const char* kPatternForm = "\"key,key,... | template\"";
@@ -24,9 +24,7 @@ std::vector<CompiledPattern> CompilePatterns(const std::vector<SourceLine>& line
     }
     const std::vector<std::string>& f = line.fields;
     if (f.size() != 2) {
-      diag.Error(where, std::string("a sentence pattern is ") + kPatternForm +
-                            ", but this line has " + std::to_string(f.size()) +
-                            (f.size() == 1 ? " field" : " fields"));
+      ReportFieldCount(diag, where, "a sentence pattern", kPatternForm, f.size());
       continue;
     }
     CompiledPattern pattern;

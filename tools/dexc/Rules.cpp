@@ -3,14 +3,15 @@
 #include <set>
 
 #include "dict/Capacities.h"
+#include "dict/KeyVocabulary.h"
 #include "dict/RecordLayout.h"
 #include "tools/dexc/FieldChecks.h"
+#include "tools/dexc/SharedFields.h"
 
 namespace {
 
 constexpr const char* kRuleForm = "\"pattern | template | result key\"";
 constexpr const char* kRuleSeparator = "which separates the parts of a rule";
-constexpr const char* kTypedWordMarker = "zz";
 
 bool CheckResultKey(CDiagnostics& diag, const SourceLocation& where, const std::string& key) {
   bool ok = CheckNoChar(diag, where, "result key", key, ';', kRuleSeparator);
@@ -19,10 +20,10 @@ bool CheckResultKey(CDiagnostics& diag, const SourceLocation& where, const std::
     diag.Error(where, "the result key is empty; it must begin with \"z\"");
     return false;
   }
-  if (key[0] != 'z') {
+  if (!IsResultKey(key)) {
     diag.Error(where, "the result key " + Quoted(key) + " does not begin with \"z\"");
     ok = false;
-  } else if (key == kTypedWordMarker) {
+  } else if (key == kPatternSlotKey) {
     diag.Error(where, "the result key \"zz\" is reserved for words the user types");
     ok = false;
   }
@@ -30,43 +31,6 @@ bool CheckResultKey(CDiagnostics& diag, const SourceLocation& where, const std::
 }
 
 }  // namespace
-
-void ReportStrayHeader(CDiagnostics& diag, const SourceLocation& where, const std::string& form) {
-  diag.Error(where, "[key] lines belong in lexicon files (main, ekmain); here every line is " +
-                        form);
-}
-
-bool CompileItems(CDiagnostics& diag, const SourceLocation& where, const std::string& fieldName,
-                  const std::string& field, std::vector<std::string>* items) {
-  items->clear();
-  if (field.empty()) {
-    diag.Error(where, "the " + fieldName + " is empty");
-    return false;
-  }
-  bool ok = CheckNoChar(diag, where, fieldName, field, ';', "which no key may hold");
-  std::vector<std::string> texts = SplitItems(field);
-  for (const std::string& text : texts) {
-    if (text.empty()) {
-      diag.Error(where, "the " + fieldName + " has an empty item; write keys separated by \",\"");
-      return false;
-    }
-  }
-  for (const std::string& text : texts) {
-    std::string item;
-    if (!ConvertField(diag, where, fieldName, text, &item)) return false;
-    items->push_back(item);
-  }
-  return ok;
-}
-
-std::string JoinItems(const std::vector<std::string>& items) {
-  std::string joined;
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    if (i > 0) joined += ',';
-    joined += items[i];
-  }
-  return joined;
-}
 
 std::vector<CompiledRule> CompileRules(const std::vector<SourceLine>& lines, CDiagnostics& diag) {
   std::vector<CompiledRule> rules;
@@ -82,8 +46,7 @@ std::vector<CompiledRule> CompileRules(const std::vector<SourceLine>& lines, CDi
     }
     const std::vector<std::string>& f = line.fields;
     if (f.size() != 3) {
-      diag.Error(where, std::string("a phrase rule is ") + kRuleForm + ", but this line has " +
-                            std::to_string(f.size()) + (f.size() == 1 ? " field" : " fields"));
+      ReportFieldCount(diag, where, "a phrase rule", kRuleForm, f.size());
       continue;
     }
     const std::string& templateText = f[1];

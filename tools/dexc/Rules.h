@@ -18,15 +18,3 @@ struct CompiledRule {
 
 // Compiles the lines of all source files of one phrase-rule dictionary, in order.
 std::vector<CompiledRule> CompileRules(const std::vector<SourceLine>& lines, CDiagnostics& diag);
-
-// Reports a "[key]" line in a file that is not a lexicon; `form` is the line form
-// that belongs there.
-void ReportStrayHeader(CDiagnostics& diag, const SourceLocation& where, const std::string& form);
-
-// Checks and converts the items of a comma-separated key field ("pattern", "key list")
-// into *items (code page 949). Reports an empty field, an empty item and ";".
-bool CompileItems(CDiagnostics& diag, const SourceLocation& where, const std::string& fieldName,
-                  const std::string& field, std::vector<std::string>* items);
-
-// The items joined with "," (no leading or trailing ",").
-std::string JoinItems(const std::vector<std::string>& items);
