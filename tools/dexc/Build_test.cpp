@@ -56,7 +56,7 @@ TEST(DexcBuild, LexiconGroupsAreGatheredAndSortedByPhrase) {
   EXPECT_EQ(ReadBytes("out/main.dex").size(), 8 * kLexiconRecordSize);
 }
 
-TEST(DexcBuild, BothDirectionsAllKinds) {
+TEST(DexcBuild, EveryKindOfBothDirectionsIsStoredInItsOrder) {
   ScratchDir dir;
   WriteSource("src/ekmain.txt",
               "[n]\n"
@@ -178,7 +178,7 @@ TEST(DexcBuild, ASuccessfulBuildReplacesEveryFile) {
   EXPECT_EQ(FilesIn("out").size(), 7u);
 }
 
-TEST(DexcBuild, OutputThatCannotBeWritten) {
+TEST(DexcBuild, AnOutputDirectoryThatCannotBeMadeFailsTheBuild) {
   ScratchDir dir;
   fs::create_directory("src");
   WriteSource("out", "a file where the directory should be");
@@ -187,7 +187,7 @@ TEST(DexcBuild, OutputThatCannotBeWritten) {
   EXPECT_THAT(err, ::testing::StartsWith("out: cannot create the output directory"));
 }
 
-TEST(DexcBuild, MissingSourceDirectory) {
+TEST(DexcBuild, AMissingSourceDirectoryFailsAndWritesNothing) {
   ScratchDir dir;
   std::string err;
   EXPECT_EQ(Dexc({"build", "nowhere", "out"}, nullptr, &err), 1);
@@ -211,7 +211,7 @@ TEST(DexcBuild, SourceFilesAreReadInOrderAndNamedAsGiven) {
   EXPECT_EQ(err, "./src/gu/a.txt:1: the result key \"Z\" does not begin with \"z\"\n");
 }
 
-TEST(DexcBuild, SourceTextConventions) {
+TEST(DexcBuild, ByteOrderMarkLineEndsCommentsAndQuotesAreReadAsText) {
   ScratchDir dir;
   // Byte order mark, CRLF line ends, comments and blank lines, "#" and "|" in quotes.
   WriteSource("src/main.txt",

@@ -9,7 +9,7 @@
 
 using ::testing::ElementsAre;
 
-TEST(DexcClasses, SyllablesSplitByFinalConsonant) {
+TEST(DexcCharacterClasses, SyllablesSplitByFinalConsonant) {
   const auto& none = ClassMembers(ParticleClass::kNoFinal);
   const auto& rieul = ClassMembers(ParticleClass::kFinalRieul);
   const auto& other = ClassMembers(ParticleClass::kOtherFinal);
@@ -39,7 +39,7 @@ TEST(DexcClasses, SyllablesSplitByFinalConsonant) {
   }
 }
 
-TEST(DexcClasses, Digits) {
+TEST(DexcCharacterClasses, DigitsSplitByTheFinalOfTheirReading) {
   EXPECT_THAT(ClassMembers(ParticleClass::kDigitNoFinal), ElementsAre("2", "4", "5", "9"));
   EXPECT_THAT(ClassMembers(ParticleClass::kDigitRieul), ElementsAre("1", "7", "8"));
   EXPECT_THAT(ClassMembers(ParticleClass::kDigitOtherFinal), ElementsAre("0", "3", "6"));
@@ -47,7 +47,7 @@ TEST(DexcClasses, Digits) {
   EXPECT_EQ(ClassMemberWidth(ParticleClass::kNoFinal), 2u);
 }
 
-TEST(DexcClasses, FindTokens) {
+TEST(DexcCharacterClasses, BracedLetterNamesAreTokensAndUnknownNamesAreKept) {
   std::vector<ClassToken> tokens = FindClassTokens("{V}을 {DL}{x} {} {1} {A");
   ASSERT_EQ(tokens.size(), 3u);
   EXPECT_EQ(tokens[0].kind, ParticleClass::kNoFinal);

@@ -8,7 +8,7 @@
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-TEST(DexcTools, HelpGoesToStandardOutput) {
+TEST(DexcCommands, HelpGoesToStandardOutput) {
   for (const char* flag : {"--help", "-h", "help"}) {
     std::string out, err;
     EXPECT_EQ(Dexc({flag}, &out, &err), 0) << flag;
@@ -20,7 +20,7 @@ TEST(DexcTools, HelpGoesToStandardOutput) {
   EXPECT_THAT(DexcUsage(), HasSubstr("  dump FILE"));
 }
 
-TEST(DexcTools, UsageErrorsExitWithTwo) {
+TEST(DexcCommands, UsageErrorsExitWithTwo) {
   static const struct {
     std::vector<std::string> args;
     const char* message;
@@ -42,7 +42,7 @@ TEST(DexcTools, UsageErrorsExitWithTwo) {
   }
 }
 
-TEST(DexcTools, CheckReportsLikeBuildButWritesNothing) {
+TEST(DexcCommands, CheckReportsLikeBuildButWritesNothing) {
   ScratchDir dir;
   WriteSource("src/gu.txt", "a | x | zA\n");
   std::string err;

@@ -87,7 +87,7 @@ TEST(DexcDump, RandomBytesNeverCrashAndKeepOneLinePerRecord) {
   }
 }
 
-TEST(DexcDump, FileThatCannotBeOpened) {
+TEST(DexcDump, AFileThatCannotBeReadFailsWithItsReason) {
   ScratchDir dir;
   std::string out, err;
   EXPECT_EQ(Dexc({"dump", "missing/main.dex"}, &out, &err), 1);

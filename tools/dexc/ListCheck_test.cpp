@@ -76,7 +76,7 @@ TEST(DexcListCheck, CountsWhatTheCandidateListOffers) {
   }
 }
 
-TEST(DexcListCheck, TooManyRunsInTheFirstList) {
+TEST(DexcListCheck, WarnsWhenTheFirstListOffersTooManyRuns) {
   for (int keys : {100, 101}) {
     ScratchDir dir;
     WriteKeysBehindOneResult(keys, 1);
@@ -89,7 +89,7 @@ TEST(DexcListCheck, TooManyRunsInTheFirstList) {
   }
 }
 
-TEST(DexcListCheck, TooManyRunsAfterAPrefix) {
+TEST(DexcListCheck, WarnsWhenTheListAfterAPrefixOffersTooManyRuns) {
   ScratchDir dir;
   WriteKeysBehindOneResult(101, 1);
   WriteSource("src/change.txt", "zY | x\nzX | x\n-who, zY, zX | x\n-who,zY | x\n");
@@ -101,7 +101,7 @@ TEST(DexcListCheck, TooManyRunsAfterAPrefix) {
                           "phrases of 101 lexicon keys, but one list can merge at most 100"));
 }
 
-TEST(DexcListCheck, TooManyRunsFromTheRuleThatALastResultKeyContinues) {
+TEST(DexcListCheck, CountsTheKeysThatContinueTheRuleOfTheLastResultKey) {
   // After zX made of "base", the list also offers every key that continues "base" into
   // a rule whose result zY a pattern takes there.
   ScratchDir dir;
@@ -118,7 +118,7 @@ TEST(DexcListCheck, TooManyRunsFromTheRuleThatALastResultKeyContinues) {
                           "phrases of 101 lexicon keys, but one list can merge at most 100"));
 }
 
-TEST(DexcListCheck, TooManyLinesAndFreeSlots) {
+TEST(DexcListCheck, WarnsWhenAListHasTooManyLinesOrFreeSlots) {
   ScratchDir dir;
   WriteKeysBehindOneResult(2, 4001);  // 8002 lines
   std::string patterns = "zX | x\n";
@@ -131,7 +131,7 @@ TEST(DexcListCheck, TooManyLinesAndFreeSlots) {
                           "slots, but one list can hold at most 200"));
 }
 
-TEST(DexcListCheck, UnknownKeysAndPatternsThatCannotStart) {
+TEST(DexcListCheck, WarnsAboutUnknownKeysAndPatternsThatCannotStart) {
   ScratchDir dir;
   WriteSource("src/main.txt", "[n_food]\n밥 | rice\n[v]\n먹다 | eat\n");
   WriteSource("src/gu.txt",

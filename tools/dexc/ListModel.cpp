@@ -28,8 +28,7 @@ std::set<std::string> GroupContinuation(const CompiledDirection& direction,
                                         const std::vector<std::string>& head,
                                         const std::vector<std::string>& group) {
   std::set<std::string> keys;
-  if (group.empty() || std::find(head.begin(), head.end(), kRuleSlotKey) != head.end())
-    return keys;
+  if (group.empty() || std::find(head.begin(), head.end(), kRuleSlotKey) != head.end()) return keys;
   std::vector<std::string> start = head;
   for (const CompiledRule& rule : direction.rules) {
     if (rule.items.size() <= group.size() || !BeginsWith(rule.items, group)) continue;

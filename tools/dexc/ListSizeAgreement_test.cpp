@@ -117,7 +117,8 @@ int CompareEveryList(const std::string& srcDir) {
       if (prefix.size() > static_cast<std::size_t>(kMaxSteps)) continue;
       // After a result key, the list for each rule it may stand for.
       std::vector<std::vector<std::string>> groups;
-      if (!prefix.empty() && IsResultKey(prefix.back())) groups = GroupsOf(direction, prefix.back());
+      if (!prefix.empty() && IsResultKey(prefix.back()))
+        groups = GroupsOf(direction, prefix.back());
       if (groups.empty()) groups.emplace_back();
       for (const std::vector<std::string>& group : groups) {
         std::string label = srcDir + " " + (koreanSource ? "Korean" : "English") + ", after " +

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr const char* kParticleForm = "\"pattern | replacement\"";
+constexpr LineForm kParticleLine = {"a particle entry", "\"pattern | replacement\"", 2};
 
 // One source line, checked and converted: the texts around the class token.
 struct ParticleLine {
@@ -48,13 +48,10 @@ bool ConvertPieces(CDiagnostics& diag, const SourceLocation& where, const std::s
   return true;
 }
 
+// Checks and converts a line of the right form into *out.
 bool CompileLine(const SourceLine& line, CDiagnostics& diag, ParticleLine* out) {
   const SourceLocation& where = line.where;
   const std::vector<std::string>& f = line.fields;
-  if (f.size() != 2) {
-    ReportFieldCount(diag, where, "a particle entry", kParticleForm, f.size());
-    return false;
-  }
   const std::string& pattern = f[0];
   const std::string& replacement = f[1];
   if (pattern.empty()) {
@@ -106,12 +103,8 @@ std::vector<ParticleRecord> CompileParticles(const std::vector<SourceLine>& line
                                              CDiagnostics& diag) {
   std::vector<ParticleRecord> records;
   for (const SourceLine& line : lines) {
-    if (line.bHeader) {
-      ReportStrayHeader(diag, line.where, kParticleForm);
-      continue;
-    }
     ParticleLine compiled;
-    if (!CompileLine(line, diag, &compiled)) continue;
+    if (!HasLineForm(diag, line, kParticleLine) || !CompileLine(line, diag, &compiled)) continue;
     if (compiled.kind == ParticleClass::kNone) {
       records.push_back({compiled.patternPieces[0], Join(compiled.replacementPieces, "")});
       continue;

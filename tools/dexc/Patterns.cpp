@@ -8,7 +8,7 @@
 #include "tools/dexc/SharedFields.h"
 
 namespace {
-constexpr const char* kPatternForm = "\"key,key,... | template\"";
+constexpr LineForm kPatternLine = {"a sentence pattern", "\"key,key,... | template\"", 2};
 }  // namespace
 
 std::vector<CompiledPattern> CompilePatterns(const std::vector<SourceLine>& lines,
@@ -17,16 +17,9 @@ std::vector<CompiledPattern> CompilePatterns(const std::vector<SourceLine>& line
   std::map<std::string, SourceLocation> seen;
 
   for (const SourceLine& line : lines) {
+    if (!HasLineForm(diag, line, kPatternLine)) continue;
     const SourceLocation& where = line.where;
-    if (line.bHeader) {
-      ReportStrayHeader(diag, where, kPatternForm);
-      continue;
-    }
     const std::vector<std::string>& f = line.fields;
-    if (f.size() != 2) {
-      ReportFieldCount(diag, where, "a sentence pattern", kPatternForm, f.size());
-      continue;
-    }
     CompiledPattern pattern;
     pattern.where = where;
     bool itemsOk = CompileItems(diag, where, "key list", f[0], &pattern.items);

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr const char* kRuleForm = "\"pattern | template | result key\"";
+constexpr LineForm kRuleLine = {"a phrase rule", "\"pattern | template | result key\"", 3};
 constexpr const char* kRuleSeparator = "which separates the parts of a rule";
 
 bool CheckResultKey(CDiagnostics& diag, const SourceLocation& where, const std::string& key) {
@@ -39,16 +39,9 @@ std::vector<CompiledRule> CompileRules(const std::vector<SourceLine>& lines, CDi
   std::string firstTooManyKey;
 
   for (const SourceLine& line : lines) {
+    if (!HasLineForm(diag, line, kRuleLine)) continue;
     const SourceLocation& where = line.where;
-    if (line.bHeader) {
-      ReportStrayHeader(diag, where, kRuleForm);
-      continue;
-    }
     const std::vector<std::string>& f = line.fields;
-    if (f.size() != 3) {
-      ReportFieldCount(diag, where, "a phrase rule", kRuleForm, f.size());
-      continue;
-    }
     const std::string& templateText = f[1];
     const std::string& resultText = f[2];
     CompiledRule rule;

@@ -13,6 +13,16 @@ void ReportFieldCount(CDiagnostics& diag, const SourceLocation& where, const std
                         (count == 1 ? " field" : " fields"));
 }
 
+bool HasLineForm(CDiagnostics& diag, const SourceLine& line, const LineForm& form) {
+  if (line.bHeader) {
+    ReportStrayHeader(diag, line.where, form.szForm);
+    return false;
+  }
+  if (line.fields.size() == form.nFields) return true;
+  ReportFieldCount(diag, line.where, form.szWhat, form.szForm, line.fields.size());
+  return false;
+}
+
 bool CompileItems(CDiagnostics& diag, const SourceLocation& where, const std::string& fieldName,
                   const std::string& field, std::vector<std::string>* items) {
   items->clear();

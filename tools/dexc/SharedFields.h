@@ -7,6 +7,19 @@
 #include <vector>
 
 #include "tools/dexc/Diagnostics.h"
+#include "tools/dexc/Source.h"
+
+// The form of every line of a rule, pattern or particle file: what one line is, how it
+// is written and how many fields it has.
+struct LineForm {
+  const char* szWhat;  // "a phrase rule"
+  const char* szForm;  // "\"pattern | template | result key\""
+  std::size_t nFields;
+};
+
+// True when the line has the form; otherwise reports a "[key]" header or the wrong
+// number of fields.
+bool HasLineForm(CDiagnostics& diag, const SourceLine& line, const LineForm& form);
 
 // Reports a "[key]" line in a file that is not a lexicon; `form` is the line form
 // that belongs there.

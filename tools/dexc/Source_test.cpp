@@ -8,7 +8,7 @@
 
 using ::testing::ElementsAre;
 
-TEST(DexcSource, SplitFields) {
+TEST(DexcSource, FieldsAreTrimmedAndQuotedFieldsKeptVerbatim) {
   static const struct {
     const char* line;
     std::vector<std::string> fields;
@@ -34,7 +34,7 @@ TEST(DexcSource, SplitFields) {
   }
 }
 
-TEST(DexcSource, SplitFieldsFaults) {
+TEST(DexcSource, AnUnclosedQuoteOrTextAfterAQuoteIsAFault) {
   static const struct {
     const char* line;
     const char* error;
@@ -52,7 +52,7 @@ TEST(DexcSource, SplitFieldsFaults) {
   }
 }
 
-TEST(DexcSource, ValidUtf8) {
+TEST(DexcSource, Utf8CheckRefusesOverlongFormsSurrogatesAndCutSequences) {
   static const struct {
     const char* text;
     bool valid;
@@ -80,7 +80,7 @@ TEST(DexcSource, LinesKeepTheirNumbers) {
   EXPECT_FALSE(diag.HasErrors());
 }
 
-TEST(DexcSource, FilesOfADictionary) {
+TEST(DexcSource, ADictionaryReadsItsFileThenItsFolderInByteOrder) {
   ScratchDir dir;
   WriteSource("d/main.txt", "");
   WriteSource("d/main/b.txt", "");

@@ -29,7 +29,7 @@ void RunCases(const std::vector<Case>& cases) {
 
 }  // namespace
 
-TEST(DexcValidation, SourceLines) {
+TEST(DexcValidation, UnreadableSourceLinesAreReported) {
   RunCases({
       {"main.txt", "[k]\n\"a b | t\n",
        {"src/main.txt:2: a field that opens with a double quote has no closing quote"}},
@@ -46,7 +46,7 @@ TEST(DexcValidation, SourceLines) {
   });
 }
 
-TEST(DexcValidation, LexiconKeys) {
+TEST(DexcValidation, EveryLexiconKeyFaultIsReported) {
   RunCases({
       {"main.txt", "사과 | apple\n",
        {"src/main.txt:1: this entry has no key: write a [key] line above it"}},
@@ -71,7 +71,7 @@ TEST(DexcValidation, LexiconKeys) {
   });
 }
 
-TEST(DexcValidation, LexiconEntries) {
+TEST(DexcValidation, EveryLexiconEntryFaultIsReported) {
   RunCases({
       {"main.txt", "[k]\na;b | t\n",
        {"src/main.txt:2: the phrase holds \";\", which separates the parts of a list line"}},
@@ -116,7 +116,7 @@ TEST(DexcValidation, LexiconEntries) {
   });
 }
 
-TEST(DexcValidation, PhraseRules) {
+TEST(DexcValidation, EveryPhraseRuleFaultIsReported) {
   RunCases({
       {"gu.txt", "a,b | @0@\n",
        {"src/gu.txt:1: a phrase rule is \"pattern | template | result key\", but this line has "
@@ -169,7 +169,7 @@ TEST(DexcValidation, PhraseRules) {
   });
 }
 
-TEST(DexcValidation, SentencePatterns) {
+TEST(DexcValidation, EverySentencePatternFaultIsReported) {
   RunCases({
       {"change.txt", "zA | x | y\n",
        {"src/change.txt:1: a sentence pattern is \"key,key,... | template\", but this line has "
@@ -200,7 +200,7 @@ TEST(DexcValidation, SentencePatterns) {
   });
 }
 
-TEST(DexcValidation, Particles) {
+TEST(DexcValidation, EveryParticleFaultIsReported) {
   RunCases({
       {"tosi.txt", "a | b | c\n",
        {"src/tosi.txt:1: a particle entry is \"pattern | replacement\", but this line has 3 "
@@ -240,7 +240,7 @@ TEST(DexcValidation, Particles) {
   });
 }
 
-TEST(DexcValidation, AtMost200KeysInALexicon) {
+TEST(DexcValidation, TheLexiconKeyPast200IsAnError) {
   for (int keys : {200, 201}) {
     ScratchDir dir;
     std::string source;
@@ -255,7 +255,7 @@ TEST(DexcValidation, AtMost200KeysInALexicon) {
   }
 }
 
-TEST(DexcValidation, AtMost200ResultKeysInARuleFile) {
+TEST(DexcValidation, TheResultKeyPast200IsAnError) {
   for (int keys : {200, 201}) {
     ScratchDir dir;
     std::string source;
@@ -270,7 +270,7 @@ TEST(DexcValidation, AtMost200ResultKeysInARuleFile) {
   }
 }
 
-TEST(DexcValidation, AllErrorsOfAllFilesInReadingOrder) {
+TEST(DexcValidation, AllErrorsOfAllFilesArePrintedInReadingOrder) {
   ScratchDir dir;
   WriteSource("src/main.txt", "[k]\n\"open | x\np;q | t\n");
   WriteSource("src/main/b.txt", "[zk]\n");

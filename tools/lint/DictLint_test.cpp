@@ -208,7 +208,7 @@ TEST(DictLint, DeadEndIsAWarning) {
   EXPECT_EQ(ends[0].strExample, "after 가 [a]");
 }
 
-TEST(DictLint, SameSeedSameWalks) {
+TEST(DictLint, TheSameSeedGivesTheSameWalks) {
   ScratchDir dir;
   LintResult first = Lint({});
   LintResult second = RunLint(FewWalks());
