@@ -2,10 +2,16 @@
 
 #include "tools/dexc/FieldChecks.h"
 
+namespace {
+
+// Reports a "[key]" line in a file that is not a lexicon; `form` is the line form
+// that belongs there.
 void ReportStrayHeader(CDiagnostics& diag, const SourceLocation& where, const std::string& form) {
   diag.Error(where,
              "[key] lines belong in lexicon files (main, ekmain); here every line is " + form);
 }
+
+}  // namespace
 
 void ReportFieldCount(CDiagnostics& diag, const SourceLocation& where, const std::string& what,
                       const std::string& form, std::size_t count) {

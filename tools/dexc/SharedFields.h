@@ -21,10 +21,6 @@ struct LineForm {
 // number of fields.
 bool HasLineForm(CDiagnostics& diag, const SourceLine& line, const LineForm& form);
 
-// Reports a "[key]" line in a file that is not a lexicon; `form` is the line form
-// that belongs there.
-void ReportStrayHeader(CDiagnostics& diag, const SourceLocation& where, const std::string& form);
-
 // Reports a line with the wrong number of fields: "<what> is <form>, but this line has
 // N fields" (what: "a phrase rule", form: "\"pattern | template | result key\"").
 void ReportFieldCount(CDiagnostics& diag, const SourceLocation& where, const std::string& what,
