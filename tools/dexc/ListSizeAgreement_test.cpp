@@ -182,6 +182,9 @@ TEST(DexcListSizeAgreement, ListsPastTheRunTableAreCountedUpToIt) {
   WriteSource("src/gu.txt", rules);
   WriteSource("src/change.txt", "zX | x\nzX,zX | x\n");
   EXPECT_EQ(CompareEveryList("src"), 103);
+  // dexc counts every run the first list would offer, which is where it warns.
+  CDiagnostics diag;
+  EXPECT_EQ(ListSizeAfter(CompileSources("src", diag).korean, {}).nRuns, kMaxLexiconRuns + 1);
 }
 
 TEST(DexcListSizeAgreement, TestDictionariesCountAsTheBuilderOffers) {
