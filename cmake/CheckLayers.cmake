@@ -16,7 +16,7 @@ set(allowed_tools/script ${allowed_app} tools/script)
 set(allowed_tools/lint ${allowed_app} tools/lint)
 # Tests that compare the compiler's own view with the real list builder reach across.
 set(allowed_tests_tools/dexc base dict engine candidates tools/dexc)
-set(allowed_tests_tools/lint ${allowed_app} tools/lint tools/dexc tools)
+set(allowed_tests_tools/lint ${allowed_app} tools/lint tools/dexc)
 
 set(failures "")
 foreach(folder base dict engine particles candidates res app app/qt tools/dexc tools/script tools/lint)

@@ -7,7 +7,7 @@
 
 #include "dict/RecordLayout.h"
 #include "fuzz/FuzzSupport.h"
-#include "tools/ScriptSession.h"
+#include "tools/script/ScriptSession.h"
 
 namespace {
 constexpr std::size_t kMaxCommands = 64;

@@ -3,7 +3,7 @@
 # (tests/dicts) and the bundled dictionaries (data/) with dexc in BUILD_DIR, then lets
 # fuzz_make_seeds turn them into inputs for every target.
 #   fuzz/make-seeds.sh BUILD_DIR [SEED_DIR]      (SEED_DIR defaults to BUILD_DIR/fuzz-seeds)
-# BUILD_DIR is a fuzz build (configured with -DDAOLSAE_FUZZ=ON, see tools/fuzz.sh).
+# BUILD_DIR is a fuzz build (configured with -DDAOLSAE_FUZZ=ON, see tools/scripts/fuzz.sh).
 set -euo pipefail
 build=${1:?usage: fuzz/make-seeds.sh BUILD_DIR [SEED_DIR]}
 seeds=${2:-$build/fuzz-seeds}

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "tests/hostile/HostileSupport.h"
-#include "tools/ScriptSession.h"
+#include "tools/script/ScriptSession.h"
 
 namespace {
 

@@ -20,16 +20,13 @@
 #include "base/Cp949.h"
 #include "dict/Capacities.h"
 #include "dict/DictionaryFiles.h"
+#include "dict/KeyVocabulary.h"
 #include "dict/RecordLayout.h"
 #include "dict/Records.h"
 #include "res/DialogTemplate.h"
 #include "tools/lint/LintText.h"
 
 namespace {
-
-const char* const kAllDictionaries[] = {kMainKor, kMainEng, kGuKor, kGuEng, kChangeKor, kChangeEng, kTosi};
-
-bool IsFreeInputKey(const std::string& key) { return key == "zz" || key == "mz"; }
 
 const char* DirectionName(bool koreanSource) { return koreanSource ? "Korean->English" : "English->Korean"; }
 
@@ -62,7 +59,7 @@ void AddFreeSlotWords(const std::string& list, CParticleCheck& check) {
   while (start <= list.size()) {
     std::size_t end = list.find(',', start);
     std::string item = list.substr(start, end == std::string::npos ? std::string::npos : end - start);
-    if (item.size() > 1 && item[0] == '-') check.AddKnownText(Cp949ToUtf8(item.substr(1)));
+    if (item.size() > 1 && IsFreeSlotItem(item)) check.AddKnownText(Cp949ToUtf8(item.substr(1)));
     if (end == std::string::npos) break;
     start = end + 1;
   }
@@ -241,7 +238,7 @@ std::string CDirectionLint::StateKey(bool withGroup) const {
     const StepRecord& s = b.m_work[i];
     key += IsFreeInputKey(s.strKey) ? s.strKey + "\x01" + s.strPhrase : s.strKey;
     key += '\x02';
-    if (!s.strKey.empty() && s.strKey[0] == 'z') lastCollapsed = i;
+    if (IsResultKey(s.strKey)) lastCollapsed = i;
   }
   if (withGroup && lastCollapsed >= 0) key += b.m_work[lastCollapsed].strGroup;
   return key;
@@ -566,7 +563,7 @@ void PrintLintReport(const LintResult& result, std::ostream& out) {
 
 std::vector<std::string> MissingDictionaries(const std::string& dir) {
   std::vector<std::string> missing;
-  for (const char* name : kAllDictionaries)
+  for (const char* name : kAllDictionaryFiles)
     if (!std::filesystem::is_regular_file(std::filesystem::path(dir) / name)) missing.push_back(name);
   return missing;
 }

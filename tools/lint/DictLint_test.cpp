@@ -8,7 +8,7 @@
 #include <map>
 
 #include "tests/support/DexFixture.h"
-#include "tools/dexc_test_util.h"
+#include "tools/dexc/DexcTestSupport.h"
 
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
@@ -208,7 +208,7 @@ TEST(DictLint, DeadEndIsAWarning) {
   EXPECT_EQ(ends[0].strExample, "after 가 [a]");
 }
 
-TEST(DictLint, SameSeedSameWalks) {
+TEST(DictLint, TheSameSeedGivesTheSameWalks) {
   ScratchDir dir;
   LintResult first = Lint({});
   LintResult second = RunLint(FewWalks());
