@@ -59,8 +59,9 @@ void CInterpreterDlg::SetDirection(unsigned char bKoreanSource) {
   m_btnRestart.SetWindowText(captions.strRestart);
   m_btnConfirm.SetWindowText(captions.strConfirm);
   m_btnAddSentence.SetWindowText(captions.strAddSentence);
-  // The add-sentence button keeps its enabled state: the composition is cleared, but
-  // the user may still want the pair that was finished before the switch.
+  // The composition is cleared, so there is no finished pair left to add: the button
+  // goes off as after a restart (left on, it would append an empty pair).
+  m_btnAddSentence.EnableWindow(false);
   UpdateData(false);
   BuildCandidateList();
 }

@@ -1,5 +1,7 @@
 // The candidate list and the search box working together: picking a line copies its
 // text into the search box; Enter in the search box finds where a typed text belongs.
+#include <algorithm>
+
 #include "app/InterpreterDlg.h"
 #include "res/DialogTemplate.h"
 
@@ -27,19 +29,26 @@ bool CInterpreterDlg::PreTranslateMessage(const KeyMessage& message) {
   int lo = 0;
   int hi = count - 1;
   int mid = -1;
+  bool bEqual = false;
   while (lo <= hi) {
     mid = (lo + hi) / 2;
     int order = MbsCompare(m_strSearch, m_listCandidates.GetText(mid));
-    if (order < 0)
+    if (order < 0) {
       hi = mid - 1;
-    else if (order > 0)
+    } else if (order > 0) {
       lo = mid + 1;
-    else
+    } else {
+      bEqual = true;
       break;
+    }
   }
   if (mid >= 0) {  // an empty list compares nothing and selects nothing
-    if (mid + kScrollAhead < count) m_listCandidates.SetCurSel(mid + kScrollAhead);
-    m_listCandidates.SetCurSel(mid);
+    // Without an equal line the last line compared may be the neighbour that sorts
+    // before the text; the text belongs at `lo`, the first line that sorts after it
+    // (the last line when the text sorts after every line).
+    const int found = bEqual ? mid : std::min(lo, count - 1);
+    if (found + kScrollAhead < count) m_listCandidates.SetCurSel(found + kScrollAhead);
+    m_listCandidates.SetCurSel(found);
   }
   return false;
 }
