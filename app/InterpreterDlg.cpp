@@ -83,6 +83,10 @@ void CInterpreterDlg::OnControlEvent(int id, ControlEvent event) {
     }
   } else if (event == ControlEvent::SelChange && id == IDC_CANDIDATES) {
     OnCandidateSelChange();
+  } else if (event == ControlEvent::DoubleClicked && id == IDC_CANDIDATES) {
+    // A line chosen outright is taken as if the user had picked it and confirmed.
+    OnCandidateSelChange();
+    OnConfirmStep();
   } else if (event == ControlEvent::TextChanged && id == IDC_COLLECTED) {
     OnCollectedChange();
   }

@@ -10,3 +10,7 @@ inline constexpr int kMissingDictionaryExitStatus = 1;
 
 // A function run right before that exit, e.g. to flush printed output. One hook at a time.
 void SetMissingDictionaryHook(void (*hook)());
+
+// A function told the name of the missing file before the hook runs: the desktop
+// program says on standard error what is missing and where. One reporter at a time.
+void SetMissingDictionaryReporter(void (*reporter)(const char* fileName));
