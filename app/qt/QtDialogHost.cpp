@@ -24,6 +24,7 @@
 
 #include "app/Framework.h"
 #include "app/qt/CandidateListView.h"
+#include "app/qt/DevicePixels.h"
 #include "dict/Cp949.h"
 
 namespace {
@@ -421,7 +422,10 @@ CQtDialogHost::CQtDialogHost(const DialogTemplate& dialogTemplate, CDialog* dial
   m_window->setWindowTitle(QString::fromUtf8(dialogTemplate.szCaptionUtf8));
   m_window->setFont(m_font);
   m_window->setModal(true);
-  m_window->setFixedSize(MapDialogRect(m_units, 0, 0, dialogTemplate.cx, dialogTemplate.cy).size());
+  // Whole device pixels for the window and every control (DevicePixels.h).
+  m_fDeviceRatio = m_window->devicePixelRatioF();
+  m_window->setFixedSize(
+      SnapToDevicePixels(MapDialogRect(m_units, 0, 0, dialogTemplate.cx, dialogTemplate.cy).size(), m_fDeviceRatio));
   QWidget* previous = nullptr;
   for (const ControlTemplate& control : dialogTemplate.controls) {
     BuildControl(control);
@@ -496,7 +500,8 @@ void CQtDialogHost::BuildControl(const ControlTemplate& control) {
     }
   }
   widget->setObjectName(QStringLiteral("control%1").arg(id));
-  widget->setGeometry(MapDialogRect(m_units, control.x, control.y, control.cx, control.cy));
+  widget->setGeometry(
+      SnapToDevicePixels(MapDialogRect(m_units, control.x, control.y, control.cx, control.cy), m_fDeviceRatio));
   widget->setFocusPolicy((control.styles & kStyleTabStop) ? Qt::StrongFocus : Qt::ClickFocus);
   if (control.styles & kStyleDisabled) widget->setEnabled(false);
   m_controls[id] = widget;
