@@ -1,5 +1,6 @@
 #include "app/qt/CollectedTextKeeper.h"
 
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <cstdio>
 
@@ -22,16 +23,29 @@ std::string BoxText(QPlainTextEdit* box) {
 
 }  // namespace
 
+CCollectedTextKeeper* CCollectedTextKeeper::s_pActive = nullptr;
+
 CCollectedTextKeeper::CCollectedTextKeeper(CQtDialogHost& host, std::string& collected, CCollectedTextStore store)
     : m_host(host), m_strCollected(collected), m_store(std::move(store)) {
+  s_pActive = this;
   m_timer.setSingleShot(true);
   m_timer.setInterval(kWriteDelayMs);
   connect(&m_timer, &QTimer::timeout, this, &CCollectedTextKeeper::WriteNow);
   if (QPlainTextEdit* box = CollectedBox(m_host))
     connect(box, &QPlainTextEdit::textChanged, this, &CCollectedTextKeeper::OnBoxChanged);
+  // The session ending (logout) asks running programs to save their data.
+  if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    connect(application, &QGuiApplication::commitDataRequest, this, &CCollectedTextKeeper::WriteNow);
 }
 
-CCollectedTextKeeper::~CCollectedTextKeeper() { WriteNow(); }
+CCollectedTextKeeper::~CCollectedTextKeeper() {
+  WriteNow();
+  if (s_pActive == this) s_pActive = nullptr;
+}
+
+void CCollectedTextKeeper::WriteActiveNow() {
+  if (s_pActive) s_pActive->WriteNow();
+}
 
 void CCollectedTextKeeper::Restore() {
   const std::string kept = m_store.Load();

@@ -29,11 +29,17 @@ class CCollectedTextKeeper : public QObject {
   // Writes the box now if it changed since the last write.
   void WriteNow();
 
+  // Writes the box of the keeper that is running, if any: the program calls it on its
+  // way out when a dictionary has gone missing, so the last change is not lost.
+  static void WriteActiveNow();
+
   bool HasPendingWrite() const { return m_bDirty; }
   const CCollectedTextStore& Store() const { return m_store; }
 
  private:
   void OnBoxChanged();
+
+  static CCollectedTextKeeper* s_pActive;
 
   CQtDialogHost& m_host;
   std::string& m_strCollected;

@@ -225,10 +225,16 @@ TEST_F(CollectedTextKeeperTest, EveryChangeIsWrittenAMomentLaterAndAtTheEnd) {
   ASSERT_TRUE(QTest::qWaitFor([this] { return KeptText(StateFile()) != "메모"; }, 5000));
   EXPECT_EQ(KeptText(StateFile()), "메모나 간다\r\nI go\r\n\r\n");
 
+  // A dictionary gone missing ends the program at once: its way out writes first.
+  CommitText(Box(), Q("?"));
+  CCollectedTextKeeper::WriteActiveNow();
+  EXPECT_EQ(KeptText(StateFile()), "메모나 간다\r\nI go\r\n\r\n?");
+
   // A change right before the end is written by the end, not lost with the timer.
   CommitText(Box(), Q("!"));
   keeper.reset();
-  EXPECT_EQ(KeptText(StateFile()), "메모나 간다\r\nI go\r\n\r\n!");
+  EXPECT_EQ(KeptText(StateFile()), "메모나 간다\r\nI go\r\n\r\n?!");
+  CCollectedTextKeeper::WriteActiveNow();  // no keeper runs: nothing happens
 }
 
 TEST_F(CollectedTextKeeperTest, RestorePutsTheKeptTextIntoTheBoxAndTheDialogWithoutAHandler) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/qt/CollectedTextKeeper.h"
 #include "app/qt/CommandLine.h"
 #include "app/qt/InterpreterApp.h"
 #include "app/qt/MissingDictionaryReport.h"
@@ -42,7 +43,10 @@ int main(int argc, char** argv) {
 
   std::unique_ptr<QTranslator> translation = LoadQtTranslation(QLocale());
   if (translation) QCoreApplication::installTranslator(translation.get());
-  SetMissingDictionaryReporter(&ReportMissingDictionary);
+  SetMissingDictionaryReporter([](const char* fileName) {
+    ReportMissingDictionary(fileName);
+    CCollectedTextKeeper::WriteActiveNow();  // the program ends right after this
+  });
 
   theApp.InitInstance();
   return 0;
