@@ -1,5 +1,6 @@
 // What happens when a dictionary file cannot be opened: the program ends at once with
-// exit status 1 and no message. Every reader calls this one function, so tests can
+// exit status 1 (the headless driver with no message; the desktop program names the
+// file on standard error first). Every reader calls this one function, so tests can
 // expect the exit and the headless driver can flush its output first.
 #pragma once
 
