@@ -132,7 +132,9 @@ class CandidateListWidget : public QListWidget {
   }
   void keyPressEvent(QKeyEvent* event) override {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier && !selectedItems().isEmpty()) {
+    // The keypad's Enter comes with the keypad modifier; other modifiers are not Enter.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain && !selectedItems().isEmpty()) {
       m_onChoose();
       return;
     }
@@ -146,7 +148,8 @@ class CandidateListWidget : public QListWidget {
       QToolTip::hideText();
       event->ignore();
     } else {
-      QToolTip::showText(help->globalPos(), text, viewport());
+      // Shown while the pointer stays on that line.
+      QToolTip::showText(help->globalPos(), text, viewport(), visualItemRect(itemAt(help->pos())));
     }
     return true;
   }

@@ -557,7 +557,7 @@ TEST_F(QtListTest, DoubleClickOrEnterOnALineChoosesIt) {
 
   PressKey(Qt::Key_Down);
   PressKey(Qt::Key_Return);
-  PressKey(Qt::Key_Enter);
+  QTest::keyClick(Widget(), Qt::Key_Enter, Qt::KeypadModifier);  // the keypad's Enter
   EXPECT_EQ(List()->GetCurSel(), 6);
   EXPECT_EQ(EventCount(IDC_CANDIDATES, ControlEvent::DoubleClicked), 3);
 
