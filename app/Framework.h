@@ -9,8 +9,9 @@
 
 class CDialog;
 
-// Events a backend forwards to the dialog: what the user did to a control.
-enum class ControlEvent { Clicked, SelChange, TextChanged };
+// Events a backend forwards to the dialog: what the user did to a control. DoubleClicked
+// is a line of a list chosen outright: double-clicked, or Enter pressed in the list.
+enum class ControlEvent { Clicked, SelChange, TextChanged, DoubleClicked };
 
 // A key press the dialog's filter sees before the control gets it.
 struct KeyMessage {

@@ -53,8 +53,9 @@ void CInterpreterDlg::SetDirection(unsigned char bKoreanSource) {
   m_btnRestart.SetWindowText(captions.strRestart);
   m_btnConfirm.SetWindowText(captions.strConfirm);
   m_btnAddSentence.SetWindowText(captions.strAddSentence);
-  // The add-sentence button keeps its enabled state: the composition is cleared, but
-  // the user may still want the pair that was finished before the switch.
+  // The composition is cleared, so there is no finished pair left to add: the button
+  // goes off as after a restart (left on, it would append an empty pair).
+  m_btnAddSentence.EnableWindow(false);
   UpdateData(false);
   BuildCandidateList();
 }
@@ -76,6 +77,10 @@ void CInterpreterDlg::OnControlEvent(int id, ControlEvent event) {
     }
   } else if (event == ControlEvent::SelChange && id == IDC_CANDIDATES) {
     OnCandidateSelChange();
+  } else if (event == ControlEvent::DoubleClicked && id == IDC_CANDIDATES) {
+    // A line chosen outright is taken as if the user had picked it and confirmed.
+    OnCandidateSelChange();
+    OnConfirmStep();
   } else if (event == ControlEvent::TextChanged && id == IDC_COLLECTED) {
     OnCollectedChange();
   }

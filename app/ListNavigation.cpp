@@ -1,5 +1,7 @@
 // The candidate list and the search box working together: picking a line copies its
 // text into the search box; Enter in the search box finds where a typed text belongs.
+#include <algorithm>
+
 #include "app/InterpreterDlg.h"
 #include "base/Bisect.h"
 #include "base/MbsCompare.h"
@@ -26,12 +28,16 @@ bool CInterpreterDlg::PreTranslateMessage(const KeyMessage& message) {
 
   UpdateData(true);
   const int count = m_listCandidates.GetCount();
-  const int line = BisectForEqual(0, count - 1, [&](int index) {
-                     return MbsCompare(m_strSearch, m_listCandidates.GetText(index));
-                   }).nLast;
-  if (line >= 0) {  // an empty list compares nothing and selects nothing
-    if (line + kScrollAhead < count) m_listCandidates.SetCurSel(line + kScrollAhead);
-    m_listCandidates.SetCurSel(line);
+  const BisectResult search = BisectForEqual(0, count - 1, [&](int index) {
+    return MbsCompare(m_strSearch, m_listCandidates.GetText(index));
+  });
+  if (count > 0) {  // an empty list compares nothing and selects nothing
+    // Without an equal line the last line compared may be the neighbour that sorts
+    // before the text; the text belongs at the search's lower bound, the first line that
+    // sorts after it (the last line when the text sorts after every line).
+    const int found = search.nFound >= 0 ? search.nFound : std::min(search.nLo, count - 1);
+    if (found + kScrollAhead < count) m_listCandidates.SetCurSel(found + kScrollAhead);
+    m_listCandidates.SetCurSel(found);
   }
   return false;
 }

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 #include <unistd.h>
 
 #include "app/InterpreterDlg.h"
+#include "app/qt/DesktopWindow.h"
 #include "app/qt/InterpreterApp.h"
 #include "app/qt/QtDialogHost.h"
 #include "app/qt/QtTestSupport.h"
@@ -53,6 +55,7 @@ class DialogWindow {
  public:
   DialogWindow() : m_dlg(std::make_unique<CInterpreterDlg>()) {
     m_host = std::make_unique<CQtDialogHost>(kInterpreterTemplate, m_dlg.get());
+    PrepareDesktopWindow(*m_host, QLocale());
     m_bCreated = m_dlg->Create(m_host.get());
     if (m_bCreated) m_host->FocusFirstControl();
   }
@@ -273,10 +276,11 @@ TEST_F(InterpreterWindowTest, EnterInTheCollectedTextBreaksTheLineAndTheNextPair
   EXPECT_EQ(W().Host().Edit(IDC_COLLECTED)->GetText(), K("메모\r\n나 간다\r\nI go\r\n\r\n"));
 }
 
-TEST_F(InterpreterWindowTest, EnterElsewhereChangesNothingAndPressesNoButton) {
+// Enter in the list takes the selected line (DesktopWindow_test.cpp); on the buttons it
+// does nothing.
+TEST_F(InterpreterWindowTest, EnterOnAButtonChangesNothingAndPressesNoButton) {
   ASSERT_TRUE(W().Pick(Q("나;I;;")));
-  for (int id : {IDC_STEP_BACK, IDC_CONFIRM, IDC_RESTART, IDC_CANDIDATES, IDC_DIR_KOREAN,
-                 IDC_DIR_ENGLISH}) {
+  for (int id : {IDC_STEP_BACK, IDC_CONFIRM, IDC_RESTART, IDC_DIR_KOREAN, IDC_DIR_ENGLISH}) {
     FocusControl(W().Host().Control(id));
     auto shown = AnswerMessageBoxes([] {
       PressKey(Qt::Key_Return);

@@ -16,11 +16,15 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QToolTip>
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 #include "app/Framework.h"
+#include "app/qt/CandidateListView.h"
+#include "app/qt/DevicePixels.h"
 #include "base/Cp949.h"
 
 namespace {
@@ -84,7 +88,9 @@ class ChangeGuard {
 // A list widget whose mouse works like the classic list box: pressing selects the
 // line under the pointer (below the last line: the last line), dragging follows the
 // pointer, and releasing the button notifies the selection, also when the line was
-// selected already. Keyboard changes of the selection notify at once.
+// selected already. Keyboard changes of the selection notify at once. A double click
+// on a line, or Enter while the list has the focus and a line is selected, chooses
+// that line outright. A line too wide for the list shows its whole text as a tooltip.
 class CandidateListWidget : public QListWidget {
  public:
   explicit CandidateListWidget(QWidget* parent) : QListWidget(parent) {
@@ -94,6 +100,7 @@ class CandidateListWidget : public QListWidget {
     });
   }
   std::function<void()> m_onUserSelect;
+  std::function<void()> m_onChoose;
   int m_nProgramChange = 0;
 
  protected:
@@ -103,14 +110,45 @@ class CandidateListWidget : public QListWidget {
     m_bTracking = true;
     SelectAt(event->position().toPoint());
   }
-  void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressEvent(event); }
+  void mouseDoubleClickEvent(QMouseEvent* event) override {
+    mousePressEvent(event);
+    m_bDoubleClick = m_bTracking;
+  }
   void mouseMoveEvent(QMouseEvent* event) override {
     if (m_bTracking && (event->buttons() & Qt::LeftButton)) SelectAt(event->position().toPoint());
   }
   void mouseReleaseEvent(QMouseEvent* event) override {
     if (event->button() != Qt::LeftButton || !m_bTracking) return;
     m_bTracking = false;
-    if (count() > 0 && !selectedItems().isEmpty()) m_onUserSelect();
+    const bool doubleClick = std::exchange(m_bDoubleClick, false);
+    if (count() == 0 || selectedItems().isEmpty()) return;
+    m_onUserSelect();
+    // The second click of a double click on a line: that line is chosen.
+    if (doubleClick && indexAt(event->position().toPoint()).isValid() && !selectedItems().isEmpty())
+      m_onChoose();
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // The keypad's Enter comes with the keypad modifier; other modifiers are not Enter.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain && !selectedItems().isEmpty()) {
+      m_onChoose();
+      return;
+    }
+    QListWidget::keyPressEvent(event);
+  }
+  bool viewportEvent(QEvent* event) override {
+    if (event->type() != QEvent::ToolTip) return QListWidget::viewportEvent(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = LineToolTipAt(*this, help->pos());
+    if (text.isEmpty()) {
+      QToolTip::hideText();
+      event->ignore();
+    } else {
+      // Shown while the pointer stays on that line.
+      QToolTip::showText(help->globalPos(), text, viewport(), visualItemRect(itemAt(help->pos())));
+    }
+    return true;
   }
 
  private:
@@ -133,6 +171,7 @@ class CandidateListWidget : public QListWidget {
   }
 
   bool m_bTracking = false;
+  bool m_bDoubleClick = false;
 };
 
 }  // namespace
@@ -328,6 +367,10 @@ class CQtDialogHost::ListPeer : public IListPeer {
   void ResetContent() override {
     ChangeGuard guard(m_pList->m_nProgramChange);
     m_pList->clear();
+    // The view would keep its scroll position for the next lines; a new list starts
+    // at its top.
+    m_pList->verticalScrollBar()->setValue(0);
+    m_pList->horizontalScrollBar()->setValue(0);
   }
 
   int InsertString(int index, const std::string& text) override {
@@ -379,7 +422,10 @@ CQtDialogHost::CQtDialogHost(const DialogTemplate& dialogTemplate, CDialog* dial
   m_window->setWindowTitle(QString::fromUtf8(dialogTemplate.szCaptionUtf8));
   m_window->setFont(m_font);
   m_window->setModal(true);
-  m_window->setFixedSize(MapDialogRect(m_units, 0, 0, dialogTemplate.cx, dialogTemplate.cy).size());
+  // Whole device pixels for the window and every control (DevicePixels.h).
+  m_fDeviceRatio = m_window->devicePixelRatioF();
+  m_window->setFixedSize(
+      SnapToDevicePixels(MapDialogRect(m_units, 0, 0, dialogTemplate.cx, dialogTemplate.cy).size(), m_fDeviceRatio));
   QWidget* previous = nullptr;
   for (const ControlTemplate& control : dialogTemplate.controls) {
     BuildControl(control);
@@ -447,13 +493,15 @@ void CQtDialogHost::BuildControl(const ControlTemplate& control) {
                                                                         : Qt::ScrollBarAlwaysOff);
       list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
       list->m_onUserSelect = [this, id] { m_pDialog->OnControlEvent(id, ControlEvent::SelChange); };
+      list->m_onChoose = [this, id] { m_pDialog->OnControlEvent(id, ControlEvent::DoubleClicked); };
       m_lists[id] = std::make_unique<ListPeer>(list);
       widget = list;
       break;
     }
   }
   widget->setObjectName(QStringLiteral("control%1").arg(id));
-  widget->setGeometry(MapDialogRect(m_units, control.x, control.y, control.cx, control.cy));
+  widget->setGeometry(
+      SnapToDevicePixels(MapDialogRect(m_units, control.x, control.y, control.cx, control.cy), m_fDeviceRatio));
   widget->setFocusPolicy((control.styles & kStyleTabStop) ? Qt::StrongFocus : Qt::ClickFocus);
   if (control.styles & kStyleDisabled) widget->setEnabled(false);
   m_controls[id] = widget;

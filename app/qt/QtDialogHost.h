@@ -89,6 +89,7 @@ class CQtDialogHost : public IDialogHost {
   CDialog* m_pDialog;
   QFont m_font;
   DialogBaseUnits m_units;
+  double m_fDeviceRatio = 1.0;  // device pixels per logical pixel when the window was built
   std::unique_ptr<DialogWindow> m_window;
   std::unique_ptr<KeyFilter> m_keyFilter;
   std::map<int, QWidget*> m_controls;  // owned by the window

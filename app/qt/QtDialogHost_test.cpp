@@ -19,12 +19,14 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <functional>
 #include <set>
 #include <utility>
 #include <vector>
 
 #include "app/Framework.h"
+#include "app/qt/CandidateListView.h"
 #include "app/qt/QtTestSupport.h"
 #include "base/Cp949.h"
 #include "res/DialogTemplate.h"
@@ -514,6 +516,68 @@ TEST_F(QtListTest, SelectingALineFifteenBelowFirstBringsTheLineNearTheTop) {
   EXPECT_TRUE(Widget()->viewport()->rect().contains(rect)) << rect.y();
   EXPECT_LT(rect.y(), Widget()->viewport()->height() / 2);
   EXPECT_EQ(List()->GetCurSel(), line);
+}
+
+TEST_F(QtListTest, ANewListStartsAtItsTop) {
+  Fill(300);
+  ShowAndActivate(m_host);
+  List()->SetCurSel(290);  // scrolled far down
+  ASSERT_GT(Widget()->verticalScrollBar()->value(), 0);
+  List()->ResetContent();
+  Fill(300);
+  QApplication::processEvents();
+  EXPECT_EQ(Widget()->verticalScrollBar()->value(), 0);
+  EXPECT_EQ(Widget()->indexAt(QPoint(2, 2)).row(), 0);
+  EXPECT_EQ(List()->GetCurSel(), -1);
+  // A line the program selects in the new list is still brought into view.
+  List()->SetCurSel(200);
+  QRect rect = Widget()->visualItemRect(Widget()->item(200));
+  EXPECT_TRUE(Widget()->viewport()->rect().contains(rect)) << rect.y();
+}
+
+TEST_F(QtListTest, DoubleClickOrEnterOnALineChoosesIt) {
+  Fill(40);
+  ShowAndActivate(m_host);
+  DoubleClickListLine(Widget(), 5);
+  EXPECT_EQ(List()->GetCurSel(), 5);
+  ASSERT_FALSE(m_dlg.m_events.empty());
+  EXPECT_EQ(m_dlg.m_events.back(), std::make_pair(IDC_CANDIDATES, ControlEvent::DoubleClicked));
+  EXPECT_EQ(EventCount(IDC_CANDIDATES, ControlEvent::DoubleClicked), 1);
+
+  PressKey(Qt::Key_Down);
+  PressKey(Qt::Key_Return);
+  QTest::keyClick(Widget(), Qt::Key_Enter, Qt::KeypadModifier);  // the keypad's Enter
+  EXPECT_EQ(List()->GetCurSel(), 6);
+  EXPECT_EQ(EventCount(IDC_CANDIDATES, ControlEvent::DoubleClicked), 3);
+
+  // Enter without a selected line chooses nothing; a single click chooses nothing.
+  List()->SetCurSel(-1);
+  PressKey(Qt::Key_Return);
+  ClickListLine(Widget(), 7);
+  EXPECT_EQ(EventCount(IDC_CANDIDATES, ControlEvent::DoubleClicked), 3);
+}
+
+TEST_F(QtListTest, ALineTooWideForTheListShowsItsWholeTextAsATooltip) {
+  const std::string wide = K("아주 긴 줄") + std::string(200, 'w') + ";";
+  List()->InsertString(-1, Line(0));
+  List()->InsertString(-1, wide);
+  ShowAndActivate(m_host);
+  const struct {
+    int row;
+    bool cutOff;
+  } cases[] = {{0, false}, {1, true}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(LineIsCutOff(*Widget(), c.row), c.cutOff) << c.row;
+    QPoint pos = Widget()->visualItemRect(Widget()->item(c.row)).center();
+    QHelpEvent help(QEvent::ToolTip, pos, Widget()->viewport()->mapToGlobal(pos));
+    QApplication::sendEvent(Widget()->viewport(), &help);
+    EXPECT_EQ(QToolTip::isVisible(), c.cutOff) << c.row;
+    if (c.cutOff) {
+      EXPECT_EQ(QToolTip::text(), Widget()->item(c.row)->text());
+    }
+  }
+  // Below the last line there is no line and no tooltip.
+  EXPECT_EQ(LineToolTipAt(*Widget(), QPoint(2, Widget()->viewport()->height() - 2)), QString());
 }
 
 // ---- Message boxes ----------------------------------------------------------------

@@ -32,6 +32,14 @@ void ClickListLine(QListWidget* list, int row) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
 }
 
+void DoubleClickListLine(QListWidget* list, int row) {
+  list->scrollToItem(list->item(row));
+  QPoint point = list->visualItemRect(list->item(row)).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+  QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+}
+
 void PressKey(int qtKey) {
   QWidget* focus = QApplication::focusWidget();
   ASSERT_NE(focus, nullptr);

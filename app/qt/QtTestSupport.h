@@ -20,6 +20,10 @@ void FocusControl(QWidget* widget);
 // A left click in the middle of line `row` of `list` (scrolled into view first).
 void ClickListLine(QListWidget* list, int row);
 
+// A double click in the middle of line `row` of `list`, as the window system delivers
+// it: press and release, then the double-click press and its release.
+void DoubleClickListLine(QListWidget* list, int row);
+
 // One key press (and release) delivered to the widget that has the focus.
 void PressKey(int qtKey);
 

@@ -229,7 +229,7 @@ TEST_F(CompositionTest, ConfirmTakesTheSelectedKeyWithTheTypedText) {
   DialogUser& user = *m_user;
   user.Type(IDC_SEARCH, "사과;사과;");
   user.Enter(IDC_SEARCH);
-  EXPECT_EQ(user.Selected(), 6);  // "우유": the last line the search compared
+  EXPECT_EQ(user.Selected(), 6);  // "우유": the first line after the typed text
   user.Confirm();
   EXPECT_EQ(user.Sentence(), " 사과");
   const StepRecord& step = user.Dlg().m_builder.m_steps[0];
@@ -323,14 +323,15 @@ TEST_F(CompositionTest, AddSentenceAppendsThePairWithLineBreaksAndPutsTheCaretAt
   EXPECT_EQ(user.Text(IDC_COLLECTED), "메모\r\n사과 주세요\r\nApple please.\r\n\r\n");
 }
 
-TEST_F(CompositionTest, DirectionChangeClearsTheSentenceButKeepsTheAddButton) {
+TEST_F(CompositionTest, DirectionChangeClearsTheSentenceAndTurnsTheAddButtonOff) {
   DialogUser& user = *m_user;
   ComposeYouEatApple();
   user.Type(IDC_COLLECTED, "memo");
   user.Click(IDC_DIR_ENGLISH);
   EXPECT_EQ(user.Sentence(), "");
   EXPECT_EQ(user.Translation(), "");
-  EXPECT_TRUE(user.AddEnabled());
+  EXPECT_FALSE(user.AddEnabled());  // an add now would append an empty pair
+  user.Click(IDC_ADD_SENTENCE);
   EXPECT_EQ(user.Text(IDC_COLLECTED), "memo");
   EXPECT_EQ(user.KeyedLines(), kEnglishStart);
 
@@ -366,7 +367,9 @@ TEST_F(CompositionTest, EnterInTheSearchBoxSelectsWhereTheTextBelongs) {
       {"!", 0},                 // before every line
       {"힣", 7},                // after every line
       {"사과;apple;과일;", 5},  // a line's whole text
-      {"사과", 4},              // between lines: the last line compared
+      {"사과", 5},              // between lines: the first line after the text
+      {"빵[밀가루];bread;; ", 5},  // just after a line: the next one
+      {"바나나;banana;과일", 3},   // just before a line: that line
       {"나는;I;주어;", 1},
   };
   for (const auto& c : cases) {

@@ -358,10 +358,10 @@ TEST_F(UserInputTest, SwitchingDirectionMidCompositionStartsTheOtherDirectionAfr
   EXPECT_EQ(dialog.Translation(), K("나는"));
   EXPECT_TRUE(dialog.AddEnabled());
 
-  // Back to Korean after the English sentence: the button stays enabled, the boxes
-  // are cleared, and the English step does not leak into the Korean composition.
+  // Back to Korean after the English sentence: the boxes are cleared, the add button
+  // goes off with them, and the English step does not leak into the Korean composition.
   dialog.Click(IDC_DIR_KOREAN);
-  EXPECT_TRUE(dialog.AddEnabled());
+  EXPECT_FALSE(dialog.AddEnabled());
   EXPECT_EQ(dialog.Translation(), "");
   ASSERT_TRUE(dialog.Pick("pear"));
   dialog.Click(IDC_DIR_KOREAN);  // the selected radio button again: a fresh start

@@ -6,7 +6,8 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl1-mesa-dev
-  fonts-nanum desktop-file-utils appstream
+  fonts-nanum desktop-file-utils appstream qt6-translations-l10n
+  dpkg-dev file
   clang libclang-rt-14-dev
 )
 missing=()

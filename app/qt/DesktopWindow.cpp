@@ -1,0 +1,27 @@
+#include "app/qt/DesktopWindow.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPlainTextEdit>
+
+#include "app/qt/CandidateListView.h"
+#include "app/qt/CollectedTextMenu.h"
+#include "app/qt/ControlTexts.h"
+#include "app/qt/QtDialogHost.h"
+#include "res/DialogTemplate.h"
+
+void FollowTypingInList(CQtDialogHost& host) {
+  auto* search = qobject_cast<QLineEdit*>(host.Control(IDC_SEARCH));
+  auto* list = qobject_cast<QListWidget*>(host.Control(IDC_CANDIDATES));
+  if (!search || !list) return;
+  QObject::connect(search, &QLineEdit::textEdited, list,
+                   [list](const QString& text) { ScrollLineToTop(*list, TypeAheadRow(*list, text)); });
+}
+
+void PrepareDesktopWindow(CQtDialogHost& host, const QLocale& locale) {
+  DescribeControls(host, locale);
+  FollowTypingInList(host);
+  if (auto* collected = qobject_cast<QPlainTextEdit*>(host.Control(IDC_COLLECTED)))
+    AddSaveToCollectedMenu(collected, locale);
+}
