@@ -49,7 +49,10 @@ std::size_t CommonLength(const std::string& a, const std::string& b) {
 class CComposer::CSearch {
  public:
   CSearch(CComposer& composer, std::string target, ComposeResult& result)
-      : m_composer(composer), m_strTarget(std::move(target)), m_options(composer.m_options), m_result(result) {}
+      : m_composer(composer),
+        m_strTarget(std::move(target)),
+        m_options(composer.m_options),
+        m_result(result) {}
 
   void Run() { Explore(0); }
 
@@ -86,7 +89,8 @@ class CComposer::CSearch {
 std::optional<std::size_t> CComposer::CSearch::Fits(const std::string& shown) {
   std::string normalised = NormaliseShown(shown);
   if (BeginsTarget(normalised, m_strTarget)) return normalised.size();
-  if (!m_composer.m_bKoreanSource || shown.find(kParticleSlotLead) == std::string::npos) return std::nullopt;
+  if (!m_composer.m_bKoreanSource || shown.find(kParticleSlotLead) == std::string::npos)
+    return std::nullopt;
   normalised = NormaliseShown(m_composer.Corrected(" " + shown));
   if (BeginsTarget(normalised, m_strTarget)) return normalised.size();
   return std::nullopt;
@@ -147,7 +151,8 @@ std::vector<CComposer::CSearch::Candidate> CComposer::CSearch::Candidates(std::s
       const std::size_t semicolon = text.find(kSeparator);
       if (semicolon == std::string::npos) continue;  // the dialog refuses such a line
       const std::size_t next = text.find(kSeparator, semicolon + 1);
-      translation = text.substr(semicolon + 1, next == std::string::npos ? std::string::npos : next - semicolon - 1);
+      translation = text.substr(
+          semicolon + 1, next == std::string::npos ? std::string::npos : next - semicolon - 1);
     }
     const std::string phrase = PhraseOf(text, key);
     if (!steps.insert(key + kFieldEnd + phrase + kFieldEnd + translation).second) continue;
@@ -157,19 +162,29 @@ std::vector<CComposer::CSearch::Candidate> CComposer::CSearch::Candidates(std::s
   std::stable_sort(picks.begin(), picks.end(),
                    [](const Candidate& a, const Candidate& b) { return a.nReach > b.nReach; });
 
-  // The sentence's next words typed on each kind of free-slot line.
+  // The sentence's next words typed on each kind of free-slot line. The first word of
+  // the sentence is also tried with a small first letter: the program gives it the capital.
   const std::string rest = m_strTarget.substr(reach);
   for (int line : slotLines) {
     const std::string text = Dlg().LineText(line);
     const std::string& key = Dlg().LineKey(line);
     std::string previous;
     for (int words = 1; words <= m_options.nMaxTypedWords; ++words) {
-      const std::string word = FirstWords(rest, words);
+      std::string word = FirstWords(rest, words);
       if (word.empty() || word == previous) break;
       previous = word;
-      if (!steps.insert(key + kFieldEnd + word + kFieldEnd).second) continue;
-      const std::optional<std::size_t> fit = Fits(Predict(shown, word));
-      if (fit) picks.push_back({{line, text, true, text.substr(0, FirstCharLength(text)) + word}, *fit});
+      std::vector<std::string> typings = {word};
+      if (reach == 0 && word[0] >= 'A' && word[0] <= 'Z') {
+        word[0] = static_cast<char>(word[0] - 'A' + 'a');
+        typings.push_back(word);
+      }
+      for (const std::string& typed : typings) {
+        if (!steps.insert(key + kFieldEnd + typed + kFieldEnd).second) continue;
+        const std::optional<std::size_t> fit = Fits(Predict(shown, typed));
+        if (fit)
+          picks.push_back(
+              {{line, text, true, text.substr(0, FirstCharLength(text)) + typed}, *fit});
+      }
     }
   }
   return picks;
@@ -221,9 +236,11 @@ void CComposer::CSearch::NoteReached(std::size_t reach) {
     const std::size_t common = CommonLength(NormaliseShown(box), m_strTarget);
     if (common > next) nearest.emplace_back(common, line);
   }
-  std::stable_sort(nearest.begin(), nearest.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+  std::stable_sort(nearest.begin(), nearest.end(),
+                   [](const auto& a, const auto& b) { return a.first > b.first; });
   m_result.nearestLines.clear();
-  for (std::size_t i = 0; i < nearest.size() && i < static_cast<std::size_t>(m_options.nShownLines); ++i)
+  for (std::size_t i = 0; i < nearest.size() && i < static_cast<std::size_t>(m_options.nShownLines);
+       ++i)
     m_result.nearestLines.push_back(Cp949ToUtf8(Dlg().LineText(nearest[i].second)));
 }
 
@@ -231,7 +248,8 @@ std::vector<std::string> CComposer::CSearch::DescribePath() const {
   std::vector<std::string> actions;
   for (const ComposeAction& action : m_path) {
     if (action.bTyped)
-      actions.push_back("type \"" + Cp949ToUtf8(action.strTyped.substr(FirstCharLength(action.strTyped))) +
+      actions.push_back("type \"" +
+                        Cp949ToUtf8(action.strTyped.substr(FirstCharLength(action.strTyped))) +
                         "\" on \"" + Cp949ToUtf8(action.strLine) + "\"");
     else
       actions.push_back("pick \"" + Cp949ToUtf8(action.strLine) + "\"");
@@ -266,8 +284,8 @@ ComposeResult CComposer::Compose(const std::string& utf8Sentence) {
   std::string target;
   std::size_t bad = 0;
   if (!TryUtf8ToCp949(utf8Sentence, &target, &bad)) {
-    result.strProblem =
-        "the sentence holds a character that the program cannot show (at byte " + std::to_string(bad) + ")";
+    result.strProblem = "the sentence holds a character that the program cannot show (at byte " +
+                        std::to_string(bad) + ")";
     return result;
   }
   BackToFirstList();

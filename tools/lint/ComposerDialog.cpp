@@ -19,7 +19,8 @@ CComposerDialog::CComposerDialog(bool koreanSource) : m_pDlg(std::make_unique<CI
 }
 
 bool CComposerDialog::Apply(const ComposeAction& action) {
-  if (action.nLine < 0 || action.nLine >= LineCount() || LineText(action.nLine) != action.strLine) return false;
+  if (action.nLine < 0 || action.nLine >= LineCount() || LineText(action.nLine) != action.strLine)
+    return false;
   const int before = Steps();
   m_host.Select(action.nLine);
   if (action.bTyped) m_host.Type(IDC_SEARCH, action.strTyped);
@@ -40,13 +41,17 @@ void CComposerDialog::Restart() {
 
 std::string CComposerDialog::Sentence() const { return m_host.EditState(IDC_SENTENCE)->GetText(); }
 
-std::string CComposerDialog::Translation() const { return m_host.EditState(IDC_TRANSLATION)->GetText(); }
+std::string CComposerDialog::Translation() const {
+  return m_host.EditState(IDC_TRANSLATION)->GetText();
+}
 
 bool CComposerDialog::Finished() const { return m_host.ButtonState(IDC_ADD_SENTENCE)->IsEnabled(); }
 
 int CComposerDialog::LineCount() const { return m_host.ListState(IDC_CANDIDATES)->GetCount(); }
 
-std::string CComposerDialog::LineText(int line) const { return m_host.ListState(IDC_CANDIDATES)->GetText(line); }
+std::string CComposerDialog::LineText(int line) const {
+  return m_host.ListState(IDC_CANDIDATES)->GetText(line);
+}
 
 std::string CComposerDialog::State() const {
   std::string state = Sentence();
@@ -64,8 +69,8 @@ std::string CComposerDialog::State() const {
   if (steps > 0) state += std::to_string(builder.m_nLast) + kRecordEnd;
   for (int i = 0; steps > 0 && i <= builder.m_nLast && i < kMaxSteps; ++i) {
     const StepRecord& w = builder.m_work[i];
-    state += w.strKey + kFieldEnd + w.strPhrase + kFieldEnd + w.strTranslation + kFieldEnd + w.strGroup + kFieldEnd +
-             std::to_string(w.nNext) + kRecordEnd;
+    state += w.strKey + kFieldEnd + w.strPhrase + kFieldEnd + w.strTranslation + kFieldEnd +
+             w.strGroup + kFieldEnd + std::to_string(w.nNext) + kRecordEnd;
   }
   const int lines = LineCount();
   for (int i = 0; i < lines; ++i) state += LineText(i) + kFieldEnd + LineKey(i) + kRecordEnd;

@@ -41,7 +41,8 @@ Phrasebook ReadPhrasebook(std::istream& in, const std::string& name) {
   std::string raw;
   for (int number = 1; std::getline(in, raw); ++number) {
     std::string_view line = raw;
-    if (number == 1 && line.starts_with(kUtf8ByteOrderMark)) line.remove_prefix(kUtf8ByteOrderMark.size());
+    if (number == 1 && line.starts_with(kUtf8ByteOrderMark))
+      line.remove_prefix(kUtf8ByteOrderMark.size());
     if (line.ends_with('\r')) line.remove_suffix(1);
     const std::string trimmed = Trim(line);
     const std::string where = name + ":" + std::to_string(number) + ": ";
@@ -65,7 +66,8 @@ Phrasebook ReadPhrasebook(std::istream& in, const std::string& name) {
     pair.nLine = number;
     pair.strTheme = theme;
     pair.strSource = Trim(std::string_view(trimmed).substr(0, arrow));
-    std::vector<std::string> translations = SplitTranslations(std::string_view(trimmed).substr(arrow + kArrow.size()));
+    std::vector<std::string> translations =
+        SplitTranslations(std::string_view(trimmed).substr(arrow + kArrow.size()));
     if (pair.strSource.empty()) {
       book.errors.push_back(where + "the source sentence is empty");
       continue;
@@ -78,8 +80,8 @@ Phrasebook ReadPhrasebook(std::istream& in, const std::string& name) {
     }
     auto [it, added] = seen.try_emplace(pair.strSource, number);
     if (!added) {
-      book.errors.push_back(where + "the source sentence \"" + pair.strSource + "\" was already given at line " +
-                            std::to_string(it->second));
+      book.errors.push_back(where + "the source sentence \"" + pair.strSource +
+                            "\" was already given at line " + std::to_string(it->second));
       continue;
     }
     pair.strReference = translations.front();

@@ -10,7 +10,9 @@
 
 namespace {
 
-const char* DirectionName(bool koreanSource) { return koreanSource ? "Korean->English" : "English->Korean"; }
+const char* DirectionName(bool koreanSource) {
+  return koreanSource ? "Korean->English" : "English->Korean";
+}
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
@@ -23,7 +25,8 @@ std::string AcceptedName(int accepted) {
 void Judge(PhrasebookOutcome& outcome) {
   const std::vector<ComposedReading>& readings = outcome.result.readings;
   for (std::size_t i = 0; i < readings.size(); ++i) {
-    const int accepted = AcceptedIndex(readings[i].strTranslation, outcome.pair.strReference, outcome.pair.variants);
+    const int accepted =
+        AcceptedIndex(readings[i].strTranslation, outcome.pair.strReference, outcome.pair.variants);
     if (accepted >= 0) {
       outcome.nChosen = static_cast<int>(i);
       outcome.nAccepted = accepted;
@@ -46,20 +49,24 @@ void PrintLines(const char* title, const std::vector<std::string>& lines, std::o
 
 void PrintOutcome(const std::string& name, const PhrasebookOutcome& o, std::ostream& out) {
   const ComposeResult& r = o.result;
-  out << name << ":" << o.pair.nLine << ": [" << o.pair.strTheme << "] " << o.pair.strSource << "\n";
+  out << name << ":" << o.pair.nLine << ": [" << o.pair.strTheme << "] " << o.pair.strSource
+      << "\n";
   if (!r.strProblem.empty()) out << "  problem: " << r.strProblem << "\n";
   if (r.bComposed) {
     const ComposedReading& chosen = r.readings[static_cast<std::size_t>(o.nChosen)];
     if (o.Right())
-      out << "  composed, translation right (" << AcceptedName(o.nAccepted) << "): " << chosen.strTranslation << "\n";
+      out << "  composed, translation right (" << AcceptedName(o.nAccepted)
+          << "): " << chosen.strTranslation << "\n";
     else
-      out << "  composed, translation WRONG: " << Quoted(chosen.strTranslation) << "; the reference is "
-          << Quoted(o.pair.strReference) << "\n";
+      out << "  composed, translation WRONG: " << Quoted(chosen.strTranslation)
+          << "; the reference is " << Quoted(o.pair.strReference) << "\n";
     PrintSteps(chosen.actions, "    ", out);
     for (std::size_t i = 0; i < r.readings.size(); ++i) {
       if (static_cast<int>(i) == o.nChosen) continue;
-      const int accepted = AcceptedIndex(r.readings[i].strTranslation, o.pair.strReference, o.pair.variants);
-      out << "  another reading, " << (accepted >= 0 ? "right (" + AcceptedName(accepted) + ")" : std::string("WRONG"))
+      const int accepted =
+          AcceptedIndex(r.readings[i].strTranslation, o.pair.strReference, o.pair.variants);
+      out << "  another reading, "
+          << (accepted >= 0 ? "right (" + AcceptedName(accepted) + ")" : std::string("WRONG"))
           << ": " << Quoted(r.readings[i].strTranslation) << "\n";
       PrintSteps(r.readings[i].actions, "    ", out);
     }
@@ -75,8 +82,8 @@ void PrintOutcome(const std::string& name, const PhrasebookOutcome& o, std::ostr
 
 }  // namespace
 
-PhrasebookRunResult RunPhrasebook(const Phrasebook& book, const std::string& name, bool koreanSource,
-                                  const ComposeOptions& options) {
+PhrasebookRunResult RunPhrasebook(const Phrasebook& book, const std::string& name,
+                                  bool koreanSource, const ComposeOptions& options) {
   const auto start = std::chrono::steady_clock::now();
   PhrasebookRunResult run;
   run.strName = name;
@@ -97,23 +104,25 @@ PhrasebookRunResult RunPhrasebook(const Phrasebook& book, const std::string& nam
 }
 
 std::string PhrasebookSummaryLine(const PhrasebookRunResult& run) {
-  return "composed " + std::to_string(run.nComposed) + " of " + std::to_string(run.outcomes.size()) +
-         ", translation right " + std::to_string(run.nRight) + " of " + std::to_string(run.nComposed);
+  return "composed " + std::to_string(run.nComposed) + " of " +
+         std::to_string(run.outcomes.size()) + ", translation right " + std::to_string(run.nRight) +
+         " of " + std::to_string(run.nComposed);
 }
 
 void PrintPhrasebookReport(const PhrasebookRunResult& run, std::ostream& out) {
-  out << DirectionName(run.bKoreanSource) << " phrasebook " << run.strName << ": " << run.outcomes.size()
-      << " sentence(s)\n";
+  out << DirectionName(run.bKoreanSource) << " phrasebook " << run.strName << ": "
+      << run.outcomes.size() << " sentence(s)\n";
   const std::string name = std::filesystem::path(run.strName).filename().string();
   for (const PhrasebookOutcome& outcome : run.outcomes) PrintOutcome(name, outcome, out);
   out << PhrasebookSummaryLine(run) << "\n";
   char seconds[32];
   std::snprintf(seconds, sizeof seconds, "%.1f s", run.dSeconds);
-  out << "search: " << run.nNodes << " steps confirmed, " << run.nReplays << " replay(s), bound hit for "
-      << run.nBoundHit << " sentence(s), " << seconds << "\n";
+  out << "search: " << run.nNodes << " steps confirmed, " << run.nReplays
+      << " replay(s), bound hit for " << run.nBoundHit << " sentence(s), " << seconds << "\n";
 }
 
-bool ReadBaseline(const std::string& path, std::vector<std::string>* sentences, std::string* error) {
+bool ReadBaseline(const std::string& path, std::vector<std::string>* sentences,
+                  std::string* error) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     *error = path + ": cannot be read";
@@ -136,9 +145,9 @@ bool WriteBaseline(const std::string& path, const PhrasebookRunResult& run, std:
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     out << "# The sentences of " << std::filesystem::path(run.strName).filename().string()
-        << " that composed when this file was written (daolsae-lint --write-baseline).\n"
-           "# A sentence listed here that no longer composes fails the run; add the new ones by\n"
-           "# writing the file again.\n";
+        << " that composed when this file was written\n"
+           "# (daolsae-lint --write-baseline). A sentence listed here that no longer composes\n"
+           "# fails the run; add the new ones by writing the file again.\n";
     for (const PhrasebookOutcome& outcome : run.outcomes)
       if (outcome.result.bComposed) out << outcome.pair.strSource << "\n";
     out.flush();
@@ -159,9 +168,11 @@ bool WriteBaseline(const std::string& path, const PhrasebookRunResult& run, std:
   return true;
 }
 
-std::vector<std::string> LostSentences(const std::vector<std::string>& baseline, const PhrasebookRunResult& run) {
+std::vector<std::string> LostSentences(const std::vector<std::string>& baseline,
+                                       const PhrasebookRunResult& run) {
   std::map<std::string, bool> composed;
-  for (const PhrasebookOutcome& outcome : run.outcomes) composed[outcome.pair.strSource] = outcome.result.bComposed;
+  for (const PhrasebookOutcome& outcome : run.outcomes)
+    composed[outcome.pair.strSource] = outcome.result.bComposed;
   std::vector<std::string> lost;
   for (const std::string& sentence : baseline) {
     auto it = composed.find(sentence);

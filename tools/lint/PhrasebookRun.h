@@ -23,15 +23,16 @@ struct PhrasebookRunResult {
   bool bKoreanSource = true;
   std::vector<PhrasebookOutcome> outcomes;
   int nComposed = 0;
-  int nRight = 0;      // composed with a right translation (the reading reported first)
-  int nBoundHit = 0;   // sentences whose search stopped at its bound
-  int nNodes = 0;      // steps confirmed in all
-  int nReplays = 0;    // fresh dialogs where a step back did not restore the state
+  int nRight = 0;     // composed with a right translation (the reading reported first)
+  int nBoundHit = 0;  // sentences whose search stopped at its bound
+  int nNodes = 0;     // steps confirmed in all
+  int nReplays = 0;   // fresh dialogs where a step back did not restore the state
   double dSeconds = 0;
 };
 
 // Composes every pair of `book` (dictionaries in the current directory).
-PhrasebookRunResult RunPhrasebook(const Phrasebook& book, const std::string& name, bool koreanSource,
+PhrasebookRunResult RunPhrasebook(const Phrasebook& book, const std::string& name,
+                                  bool koreanSource,
                                   const ComposeOptions& options = ComposeOptions());
 
 // "composed N of M, translation right K of N".
@@ -49,4 +50,5 @@ bool WriteBaseline(const std::string& path, const PhrasebookRunResult& run, std:
 
 // The baseline's sentences that do not compose now, each with the reason: it no longer
 // composes, or the phrasebook no longer holds it (then nothing vouches for it).
-std::vector<std::string> LostSentences(const std::vector<std::string>& baseline, const PhrasebookRunResult& run);
+std::vector<std::string> LostSentences(const std::vector<std::string>& baseline,
+                                       const PhrasebookRunResult& run);

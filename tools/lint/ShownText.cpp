@@ -2,7 +2,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 }  // namespace
 
@@ -19,7 +21,8 @@ std::string NormaliseShown(std::string_view text) {
     pendingBlank = false;
     out += c;
   }
-  if (!out.empty() && out[0] >= 'a' && out[0] <= 'z') out[0] = static_cast<char>(out[0] - 'a' + 'A');
+  if (!out.empty() && out[0] >= 'a' && out[0] <= 'z')
+    out[0] = static_cast<char>(out[0] - 'a' + 'A');
   return out;
 }
 
@@ -27,7 +30,8 @@ bool BeginsTarget(std::string_view normalisedShown, std::string_view normalisedT
   return normalisedTarget.starts_with(normalisedShown);
 }
 
-int AcceptedIndex(std::string_view translation, std::string_view reference, const std::vector<std::string>& variants) {
+int AcceptedIndex(std::string_view translation, std::string_view reference,
+                  const std::vector<std::string>& variants) {
   const std::string shown = NormaliseShown(translation);
   if (shown == NormaliseShown(reference)) return 0;
   for (std::size_t i = 0; i < variants.size(); ++i)

@@ -16,7 +16,8 @@ bool BeginsTarget(std::string_view normalisedShown, std::string_view normalisedT
 
 // Which accepted translation `translation` is, after normalising both sides: 0 for the
 // reference, i for variants[i - 1], -1 for none.
-int AcceptedIndex(std::string_view translation, std::string_view reference, const std::vector<std::string>& variants);
+int AcceptedIndex(std::string_view translation, std::string_view reference,
+                  const std::vector<std::string>& variants);
 
 // The first `count` blank-separated words of `text` (leading blanks skipped), joined by
 // single blanks; fewer when the text holds fewer.

@@ -2,17 +2,16 @@
 // dialog over them (see tools/lint/DictLint.h). Prints a summary, sample sentence pairs
 // and every finding; exit status 0 when nothing fails, 1 when something does (or a
 // dictionary file is missing), 2 on a usage error. With --phrasebook it composes the
-// sentences of a phrasebook instead (tools/lint/PhrasebookRun.h).
+// sentences of a phrasebook instead (tools/lint/PhrasebookCommand.h).
 #include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
 
 #include "tools/lint/DictLint.h"
-#include "tools/lint/PhrasebookRun.h"
+#include "tools/lint/PhrasebookCommand.h"
 
 namespace {
 
@@ -50,70 +49,11 @@ bool ReadNumber(const std::string& text, long min, long* value) {
   return true;
 }
 
-struct PhrasebookArgs {
-  std::string strFile;
-  std::string strBaseline;
-  std::string strWriteBaseline;
-  std::optional<bool> bKoreanSource;  // from --direction ko|en
-  ComposeOptions options;
-};
-
-// Composes the phrasebook in the current directory (already DIR); the paths are absolute.
-int RunPhrasebookCommand(const PhrasebookArgs& args, const Phrasebook& book, bool koreanSource,
-                         const std::vector<std::string>& baseline) {
-  PhrasebookRunResult run = RunPhrasebook(book, args.strFile, koreanSource, args.options);
-  PrintPhrasebookReport(run, std::cout);
-  int status = 0;
-  if (!args.strBaseline.empty()) {
-    const std::vector<std::string> lost = LostSentences(baseline, run);
-    for (const std::string& sentence : lost) std::cout << "REGRESSION: " << sentence << "\n";
-    std::cout << (lost.empty() ? "OK" : "FAILED") << ": " << lost.size() << " of the " << baseline.size()
-              << " sentence(s) of the baseline no longer compose\n";
-    if (!lost.empty()) status = kFailStatus;
-  }
-  if (!args.strWriteBaseline.empty()) {
-    std::string error;
-    if (!WriteBaseline(args.strWriteBaseline, run, &error)) {
-      std::cerr << "daolsae-lint: " << error << "\n";
-      return kFailStatus;
-    }
-    std::cout << "wrote " << run.nComposed << " sentence(s) to " << args.strWriteBaseline << "\n";
-  }
-  return status;
-}
-
-// Reads the phrasebook and the baseline before the program enters DIR (the paths may be
-// relative), then composes.
-int PhrasebookMain(PhrasebookArgs args, const std::string& dir) {
-  const std::optional<bool> byName = DirectionFromFileName(args.strFile);
-  if (!args.bKoreanSource && !byName) {
-    std::cerr << "daolsae-lint: the name of " << args.strFile
-              << " tells no direction (ko-en... or en-ko...): give --direction ko or en\n";
-    return kUsageStatus;
-  }
-  const bool koreanSource = args.bKoreanSource ? *args.bKoreanSource : *byName;
-  const Phrasebook book = ReadPhrasebookFile(args.strFile);
-  for (const std::string& error : book.errors) std::cerr << "daolsae-lint: " << error << "\n";
-  if (!book.errors.empty()) return kFailStatus;
-  std::vector<std::string> baseline;
-  std::string error;
-  if (!args.strBaseline.empty() && !ReadBaseline(args.strBaseline, &baseline, &error)) {
-    std::cerr << "daolsae-lint: " << error << "\n";
-    return kFailStatus;
-  }
-  if (!args.strWriteBaseline.empty()) args.strWriteBaseline = std::filesystem::absolute(args.strWriteBaseline);
-  if (::chdir(dir.c_str()) != 0) {
-    std::cerr << "daolsae-lint: cannot enter " << dir << "\n";
-    return kFailStatus;
-  }
-  return RunPhrasebookCommand(args, book, koreanSource, baseline);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   LintOptions options;
-  PhrasebookArgs phrasebook;
+  PhrasebookCommand phrasebook;
   bool bothDirections = false;
   std::string dir;
   for (int i = 1; i < argc; ++i) {
@@ -164,8 +104,9 @@ int main(int argc, char** argv) {
     std::cerr << "daolsae-lint: no dictionary directory given\n" << kUsage;
     return kUsageStatus;
   }
-  if (phrasebook.strFile.empty() && (!phrasebook.strBaseline.empty() || !phrasebook.strWriteBaseline.empty())) {
-    std::cerr << "daolsae-lint: --baseline and --write-baseline go with --phrasebook\n" << kUsage;
+  if (phrasebook.strFile.empty() && (!phrasebook.strBaseline.empty() || !phrasebook.strWriteBaseline.empty() ||
+                                     phrasebook.options.nMaxNodes != ComposeOptions().nMaxNodes)) {
+    std::cerr << "daolsae-lint: --nodes, --baseline and --write-baseline go with --phrasebook\n" << kUsage;
     return kUsageStatus;
   }
   if (!phrasebook.strFile.empty() && bothDirections) {
@@ -177,7 +118,7 @@ int main(int argc, char** argv) {
     for (const std::string& name : missing) std::cerr << "daolsae-lint: " << dir << "/" << name << " is missing\n";
     return kFailStatus;
   }
-  if (!phrasebook.strFile.empty()) return PhrasebookMain(phrasebook, dir);
+  if (!phrasebook.strFile.empty()) return RunPhrasebookCommand(phrasebook, dir, std::cout, std::cerr);
   // The program reads its dictionaries from the current directory.
   if (::chdir(dir.c_str()) != 0) {
     std::cerr << "daolsae-lint: cannot enter " << dir << "\n";
