@@ -54,7 +54,10 @@ class CComposer::CSearch {
         m_options(composer.m_options),
         m_result(result) {}
 
-  void Run() { Explore(0); }
+  void Run() {
+    Explore(0);
+    if (!m_result.bComposed && !m_bBroken && m_nBest) DiagnoseBreak();
+  }
 
  private:
   struct Candidate {
@@ -69,6 +72,9 @@ class CComposer::CSearch {
   std::vector<ComposeAction> m_path;
   std::set<std::string> m_translations;  // normalised, of the readings found
   std::optional<std::size_t> m_nBest;    // bytes of the sentence reached so far
+  std::string m_strBestShown;            // the box there
+  std::set<std::string> m_bestOffered;   // key and phrase of each line of the list there
+  std::size_t m_nBestNearest = 0;        // bytes of the sentence the nearest line there shows
   bool m_bBroken = false;                // a replay went otherwise: the search stops
 
   CComposerDialog& Dlg() { return *m_composer.m_pDlg; }
@@ -80,6 +86,8 @@ class CComposer::CSearch {
   void Restore(const std::string& state);
   void AddReading();
   void NoteReached(std::size_t reach);
+  void DiagnoseBreak();
+  std::size_t NextWordAt(std::size_t reach) const;
   std::vector<std::string> DescribePath() const;
 };
 
@@ -227,21 +235,57 @@ void CComposer::CSearch::NoteReached(std::size_t reach) {
 
   // The lines that would show most of the rest of the sentence, whether or not they
   // show all they hold.
-  // A blank alone is no progress.
-  const std::size_t next = std::min(m_strTarget.find_first_not_of(' ', reach), m_strTarget.size());
+  const std::size_t next = NextWordAt(reach);
   const std::string shown = Dlg().Sentence();
+  m_strBestShown = shown;
+  m_bestOffered.clear();
   std::vector<std::pair<std::size_t, int>> nearest;  // bytes of the sentence shown, line
   for (int line = 0; line < count; ++line) {
-    const std::string box = Predict(shown, PhraseOf(Dlg().LineText(line), Dlg().LineKey(line)));
+    const std::string& key = Dlg().LineKey(line);
+    const std::string phrase = PhraseOf(Dlg().LineText(line), key);
+    m_bestOffered.insert((IsFreeInputKey(key) ? std::string(1, kFreeSlotLead) : key) + kFieldEnd +
+                         phrase);
+    const std::string box = Predict(shown, phrase);
     const std::size_t common = CommonLength(NormaliseShown(box), m_strTarget);
     if (common > next) nearest.emplace_back(common, line);
   }
   std::stable_sort(nearest.begin(), nearest.end(),
                    [](const auto& a, const auto& b) { return a.first > b.first; });
+  m_nBestNearest = nearest.empty() ? next : nearest.front().first;
   m_result.nearestLines.clear();
   for (std::size_t i = 0; i < nearest.size() && i < static_cast<std::size_t>(m_options.nShownLines);
        ++i)
     m_result.nearestLines.push_back(Cp949ToUtf8(Dlg().LineText(nearest[i].second)));
+}
+
+// Where the sentence's next word begins: a blank alone is no progress.
+std::size_t CComposer::CSearch::NextWordAt(std::size_t reach) const {
+  return std::min(m_strTarget.find_first_not_of(' ', reach), m_strTarget.size());
+}
+
+void CComposer::CSearch::DiagnoseBreak() {
+  const std::size_t next = NextWordAt(*m_nBest);
+  std::vector<std::pair<std::size_t, const DictionaryPhrase*>> goOn,
+      near;  // bytes of the sentence, phrase
+  for (const DictionaryPhrase& phrase : m_composer.Phrases()) {
+    if (m_bestOffered.count(phrase.strKey + kFieldEnd + phrase.strPhrase)) continue;
+    const std::string box = Predict(m_strBestShown, phrase.strPhrase);
+    const std::optional<std::size_t> fit = Fits(box);
+    if (fit && *fit > next) {
+      goOn.emplace_back(*fit, &phrase);
+    } else {
+      // Only those that come nearer than the lines offered there.
+      const std::size_t common = CommonLength(NormaliseShown(box), m_strTarget);
+      if (common > m_nBestNearest) near.emplace_back(common, &phrase);
+    }
+  }
+  const auto furthest = [](const auto& a, const auto& b) { return a.first > b.first; };
+  std::vector<std::pair<std::size_t, const DictionaryPhrase*>>& shown = goOn.empty() ? near : goOn;
+  std::stable_sort(shown.begin(), shown.end(), furthest);
+  std::vector<std::string>& into = goOn.empty() ? m_result.nearestElsewhere : m_result.notOffered;
+  for (std::size_t i = 0; i < shown.size() && i < static_cast<std::size_t>(m_options.nShownPhrases);
+       ++i)
+    into.push_back(Cp949ToUtf8(shown[i].second->strLine));
 }
 
 std::vector<std::string> CComposer::CSearch::DescribePath() const {
@@ -270,6 +314,11 @@ const std::string& CComposer::Corrected(const std::string& text) {
   auto [it, added] = m_corrected.try_emplace(text, text);
   if (added) m_pCorrector->Correct(it->second);
   return it->second;
+}
+
+const std::vector<DictionaryPhrase>& CComposer::Phrases() {
+  if (!m_phrases) m_phrases = ReadDictionaryPhrases(m_bKoreanSource);
+  return *m_phrases;
 }
 
 void CComposer::BackToFirstList() {

@@ -14,15 +14,19 @@
 // into a fresh dialog. It goes on after the first composition, to find every reading.
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
+
+#include "tools/lint/DictionaryPhrases.h"
 
 struct ComposeOptions {
   int nMaxNodes = 300;     // confirmed steps per sentence before the search gives up
   int nMaxDepth = 40;      // steps of one composition, below the program's 50
   int nMaxTypedWords = 3;  // words typed on a free-slot line at once
   int nShownLines = 24;    // lines reported of the list where the sentence breaks
+  int nShownPhrases = 8;   // phrases reported of the dictionaries there
 };
 
 // One way the sentence composes. UTF-8.
@@ -41,6 +45,12 @@ struct ComposeResult {
   int nOfferedLines = 0;                    // lines of the list there
   std::vector<std::string> firstLines;      // the first of them
   std::vector<std::string> nearestLines;    // those that share most with the rest of the sentence
+  // Why it breaks there. The phrases of the dictionaries (lexicon lines with their keys,
+  // free-slot words) that would go on with the sentence but that the list does not offer
+  // there: a pattern or rule is missing. When there are none, a word or a form is missing,
+  // and nearestElsewhere holds the phrases that share most of what comes next.
+  std::vector<std::string> notOffered;
+  std::vector<std::string> nearestElsewhere;
 
   int nNodes = 0;          // steps confirmed
   int nReplays = 0;        // fresh dialogs where a step back did not restore the state
@@ -69,6 +79,8 @@ class CComposer {
 
   // The text as the particle corrector leaves it (worked out once per text).
   const std::string& Corrected(const std::string& text);
+  // The phrases of the direction's dictionaries, read when first asked for.
+  const std::vector<DictionaryPhrase>& Phrases();
   // The dialog at its first list, fresh when stepping back does not bring it there.
   void BackToFirstList();
 
@@ -78,4 +90,5 @@ class CComposer {
   std::string m_strFirstState;  // the dialog's state before any step
   std::unique_ptr<CParticleCorrector> m_pCorrector;
   std::unordered_map<std::string, std::string> m_corrected;
+  std::optional<std::vector<DictionaryPhrase>> m_phrases;
 };

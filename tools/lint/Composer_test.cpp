@@ -117,6 +117,24 @@ TEST_F(ComposerTest, ReportsWhereASentenceBreaks) {
   EXPECT_FALSE(result.bBoundHit);
 }
 
+TEST_F(ComposerTest, TellsAMissingPatternFromAMissingWord) {
+  CComposer composer(true);
+  // 책 is in the lexicon, but no sentence begins with it.
+  const ComposeResult pattern = composer.Compose("책을 읽는다.");
+  EXPECT_EQ(pattern.strReached, "");
+  EXPECT_THAT(pattern.notOffered, ElementsAre("책;the book; (key n_obj)"));
+  EXPECT_THAT(pattern.nearestElsewhere, IsEmpty());
+  // No phrase goes on with 읽고; 읽는다, which is not offered there, comes nearest.
+  const ComposeResult word = composer.Compose("나는 읽고 싶다.");
+  EXPECT_EQ(word.strReached, "나는");
+  EXPECT_THAT(word.notOffered, IsEmpty());
+  EXPECT_THAT(word.nearestElsewhere, ElementsAre("읽는다;read; (key v)"));
+  // Where the list itself offers the nearest lines, the dictionaries add nothing nearer.
+  const ComposeResult form = composer.Compose("나는 책을 먹지 않는다.");
+  EXPECT_THAT(form.notOffered, IsEmpty());
+  EXPECT_THAT(form.nearestElsewhere, IsEmpty());
+}
+
 TEST_F(ComposerTest, SentencesItCannotSearch) {
   CComposer korean(true);
   const ComposeResult unknown = korean.Compose("너는 책을 읽는다.");

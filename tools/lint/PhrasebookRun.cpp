@@ -76,6 +76,15 @@ void PrintOutcome(const std::string& name, const PhrasebookOutcome& o, std::ostr
     out << "    the list there offers " << r.nOfferedLines << " line(s)\n";
     PrintLines("those that come nearest to the rest of the sentence", r.nearestLines, out);
     PrintLines("its first lines", r.firstLines, out);
+    if (!r.notOffered.empty())
+      PrintLines(
+          "why: the dictionaries hold what goes on, but the list does not offer it there (a "
+          "pattern or "
+          "rule is missing)",
+          r.notOffered, out);
+    else if (r.strProblem.empty())
+      out << "    why: nothing in the dictionaries goes on there (a word or a form is missing)\n";
+    PrintLines("the phrases of the dictionaries nearest to it", r.nearestElsewhere, out);
   }
   if (r.bBoundHit) out << "  the search stopped at its bound after " << r.nNodes << " steps\n";
 }
@@ -95,6 +104,8 @@ PhrasebookRunResult RunPhrasebook(const Phrasebook& book, const std::string& nam
     run.nComposed += outcome.result.bComposed ? 1 : 0;
     run.nRight += outcome.Right() ? 1 : 0;
     run.nBoundHit += outcome.result.bBoundHit ? 1 : 0;
+    if (!outcome.result.bComposed && outcome.result.strProblem.empty())
+      ++(outcome.result.notOffered.empty() ? run.nUnknown : run.nNotOffered);
     run.nNodes += outcome.result.nNodes;
     run.nReplays += outcome.result.nReplays;
     run.outcomes.push_back(std::move(outcome));
@@ -115,6 +126,9 @@ void PrintPhrasebookReport(const PhrasebookRunResult& run, std::ostream& out) {
   const std::string name = std::filesystem::path(run.strName).filename().string();
   for (const PhrasebookOutcome& outcome : run.outcomes) PrintOutcome(name, outcome, out);
   out << PhrasebookSummaryLine(run) << "\n";
+  out << "not composed: " << run.nNotOffered
+      << " where the dictionaries hold what goes on but the list does not "
+      << "offer it, " << run.nUnknown << " where they hold nothing that goes on\n";
   char seconds[32];
   std::snprintf(seconds, sizeof seconds, "%.1f s", run.dSeconds);
   out << "search: " << run.nNodes << " steps confirmed, " << run.nReplays

@@ -23,10 +23,12 @@ struct PhrasebookRunResult {
   bool bKoreanSource = true;
   std::vector<PhrasebookOutcome> outcomes;
   int nComposed = 0;
-  int nRight = 0;     // composed with a right translation (the reading reported first)
-  int nBoundHit = 0;  // sentences whose search stopped at its bound
-  int nNodes = 0;     // steps confirmed in all
-  int nReplays = 0;   // fresh dialogs where a step back did not restore the state
+  int nRight = 0;       // composed with a right translation (the reading reported first)
+  int nBoundHit = 0;    // sentences whose search stopped at its bound
+  int nNotOffered = 0;  // sentences that break where the dictionaries hold the next phrase
+  int nUnknown = 0;     // sentences that break where they hold nothing that goes on
+  int nNodes = 0;       // steps confirmed in all
+  int nReplays = 0;     // fresh dialogs where a step back did not restore the state
   double dSeconds = 0;
 };
 

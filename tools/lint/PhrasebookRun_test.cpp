@@ -94,6 +94,14 @@ TEST_F(PhrasebookRunTest, JudgesEveryReadingAndPrefersARightOne) {
   EXPECT_THAT(report, HasSubstr("  composed, translation WRONG: \""));
   EXPECT_THAT(report, HasSubstr("  NOT composed; the box got as far as \"나는 책을\"\n"));
   EXPECT_THAT(report, HasSubstr("    the list there offers 3 line(s)\n"));
+  EXPECT_THAT(
+      report,
+      HasSubstr(
+          "    why: nothing in the dictionaries goes on there (a word or a form is missing)\n"));
+  EXPECT_THAT(
+      report,
+      HasSubstr("not composed: 0 where the dictionaries hold what goes on but the list does not "
+                "offer it, 1 where they hold nothing that goes on\n"));
   EXPECT_THAT(report, HasSubstr("\ncomposed 3 of 4, translation right 2 of 3\n"));
 }
 
