@@ -14,6 +14,7 @@
 namespace {
 
 constexpr char kParticleSlotLead = '(';  // a phrase the dialog corrects as soon as it is taken
+constexpr char kAttachLead = '~';        // a phrase joined to the one before without a blank
 constexpr char kSeparator = ';';         // between a line's phrase, translation and note
 constexpr char kFieldEnd = '\x01';       // between the parts of a step's identity
 
@@ -87,6 +88,7 @@ class CComposer::CSearch {
   void AddReading();
   void NoteReached(std::size_t reach);
   void DiagnoseBreak();
+  bool EndsWord(const std::string& box, std::size_t reach);
   std::size_t NextWordAt(std::size_t reach) const;
   std::vector<std::string> DescribePath() const;
 };
@@ -265,13 +267,13 @@ std::size_t CComposer::CSearch::NextWordAt(std::size_t reach) const {
 
 void CComposer::CSearch::DiagnoseBreak() {
   const std::size_t next = NextWordAt(*m_nBest);
-  std::vector<std::pair<std::size_t, const DictionaryPhrase*>> goOn,
-      near;  // bytes of the sentence, phrase
+  using Found = std::pair<std::size_t, const DictionaryPhrase*>;  // bytes of the sentence, phrase
+  std::vector<Found> goOn, near;
   for (const DictionaryPhrase& phrase : m_composer.Phrases()) {
     if (m_bestOffered.count(phrase.strKey + kFieldEnd + phrase.strPhrase)) continue;
     const std::string box = Predict(m_strBestShown, phrase.strPhrase);
     const std::optional<std::size_t> fit = Fits(box);
-    if (fit && *fit > next) {
+    if (fit && *fit > next && EndsWord(box, *fit)) {
       goOn.emplace_back(*fit, &phrase);
     } else {
       // Only those that come nearer than the lines offered there.
@@ -279,13 +281,28 @@ void CComposer::CSearch::DiagnoseBreak() {
       if (common > m_nBestNearest) near.emplace_back(common, &phrase);
     }
   }
-  const auto furthest = [](const auto& a, const auto& b) { return a.first > b.first; };
-  std::vector<std::pair<std::size_t, const DictionaryPhrase*>>& shown = goOn.empty() ? near : goOn;
+  const auto furthest = [](const Found& a, const Found& b) { return a.first > b.first; };
+  std::vector<Found>& shown = goOn.empty() ? near : goOn;
   std::stable_sort(shown.begin(), shown.end(), furthest);
   std::vector<std::string>& into = goOn.empty() ? m_result.nearestElsewhere : m_result.notOffered;
   for (std::size_t i = 0; i < shown.size() && i < static_cast<std::size_t>(m_options.nShownPhrases);
        ++i)
     into.push_back(Cp949ToUtf8(shown[i].second->strLine));
+}
+
+// True when the box, which shows `reach` bytes of the sentence, ends where a word of the
+// sentence ends, or where a phrase that attaches to the word before it (a particle slot
+// "(...", a "~" ending) can go on with it: 벌 does not end the word of 벌레를, 저 does
+// end 저는 (the slot (은(는)) follows).
+bool CComposer::CSearch::EndsWord(const std::string& box, std::size_t reach) {
+  if (reach >= m_strTarget.size() || m_strTarget[reach] == ' ') return true;
+  for (const DictionaryPhrase& phrase : m_composer.Phrases()) {
+    const char lead = phrase.strPhrase.empty() ? '\0' : phrase.strPhrase[0];
+    if (lead != kParticleSlotLead && lead != kAttachLead) continue;
+    const std::optional<std::size_t> fit = Fits(Predict(box, phrase.strPhrase));
+    if (fit && *fit > reach) return true;
+  }
+  return false;
 }
 
 std::vector<std::string> CComposer::CSearch::DescribePath() const {

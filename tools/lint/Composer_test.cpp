@@ -119,7 +119,7 @@ TEST_F(ComposerTest, ReportsWhereASentenceBreaks) {
 
 TEST_F(ComposerTest, TellsAMissingPatternFromAMissingWord) {
   CComposer composer(true);
-  // 책 is in the lexicon, but no sentence begins with it.
+  // 책 is in the lexicon, but no sentence begins with it (을 would attach to it).
   const ComposeResult pattern = composer.Compose("책을 읽는다.");
   EXPECT_EQ(pattern.strReached, "");
   EXPECT_THAT(pattern.notOffered, ElementsAre("책;the book; (key n_obj)"));
@@ -129,6 +129,10 @@ TEST_F(ComposerTest, TellsAMissingPatternFromAMissingWord) {
   EXPECT_EQ(word.strReached, "나는");
   EXPECT_THAT(word.notOffered, IsEmpty());
   EXPECT_THAT(word.nearestElsewhere, ElementsAre("읽는다;read; (key v)"));
+  // A phrase that stops inside a word, where nothing attaches to it, goes on with nothing.
+  const ComposeResult inside = composer.Compose("사과나무를 읽는다.");
+  EXPECT_THAT(inside.notOffered, IsEmpty());
+  EXPECT_THAT(inside.nearestElsewhere, ElementsAre("사과;an apple; (key n_obj)"));
   // Where the list itself offers the nearest lines, the dictionaries add nothing nearer.
   const ComposeResult form = composer.Compose("나는 책을 먹지 않는다.");
   EXPECT_THAT(form.notOffered, IsEmpty());
