@@ -121,7 +121,10 @@ void CComposer::CSearch::Explore(int depth) {
   const bool finished = Dlg().Finished();
   // A dead end (an unfinished sentence with an empty list, as after a typed word that no
   // pattern knows) tells the author nothing: the list before it does.
-  if ((!m_nBest || *reach > *m_nBest) && (finished || Dlg().LineCount() > 0)) NoteReached(*reach);
+  // Nor does a box that stops inside a word ("The" of "There").
+  if ((!m_nBest || *reach > *m_nBest) && (finished || Dlg().LineCount() > 0) &&
+      EndsWord(shown, *reach))
+    NoteReached(*reach);
   if (finished && NormaliseShown(shown) == m_strTarget) AddReading();
   if (depth >= m_options.nMaxDepth) return;
 
@@ -295,7 +298,7 @@ void CComposer::CSearch::DiagnoseBreak() {
 // "(...", a "~" ending) can go on with it: 벌 does not end the word of 벌레를, 저 does
 // end 저는 (the slot (은(는)) follows).
 bool CComposer::CSearch::EndsWord(const std::string& box, std::size_t reach) {
-  if (reach >= m_strTarget.size() || m_strTarget[reach] == ' ') return true;
+  if (reach == 0 || reach >= m_strTarget.size() || m_strTarget[reach] == ' ') return true;
   for (const DictionaryPhrase& phrase : m_composer.Phrases()) {
     const char lead = phrase.strPhrase.empty() ? '\0' : phrase.strPhrase[0];
     if (lead != kParticleSlotLead && lead != kAttachLead) continue;

@@ -133,6 +133,10 @@ TEST_F(ComposerTest, TellsAMissingPatternFromAMissingWord) {
   const ComposeResult inside = composer.Compose("사과나무를 읽는다.");
   EXPECT_THAT(inside.notOffered, IsEmpty());
   EXPECT_THAT(inside.nearestElsewhere, ElementsAre("사과;an apple; (key n_obj)"));
+  // 책 stops inside 책장: the sentence breaks after 나는, where the list offers 책.
+  const ComposeResult partial = composer.Compose("나는 책장을 읽는다.");
+  EXPECT_EQ(partial.strReached, "나는");
+  EXPECT_THAT(partial.nearestLines, ElementsAre("책;the book;;"));
   // Where the list itself offers the nearest lines, the dictionaries add nothing nearer.
   const ComposeResult form = composer.Compose("나는 책을 먹지 않는다.");
   EXPECT_THAT(form.notOffered, IsEmpty());
