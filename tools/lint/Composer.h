@@ -14,9 +14,7 @@
 // into a fresh dialog. It goes on after the first composition, to find every reading.
 #pragma once
 #include <memory>
-#include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "tools/lint/DictionaryPhrases.h"
@@ -59,12 +57,12 @@ struct ComposeResult {
 };
 
 class CComposerDialog;
-class CParticleCorrector;
+class CCorrections;
 
 // Composes sentences in one direction on the dictionaries of the current directory,
 // which must not change while it lives: it keeps one dialog from sentence to sentence
-// (brought back to the first list, and checked to be there, before each) and remembers
-// the particle corrections it worked out.
+// (brought back to the first list, and checked to be there, before each), remembers
+// the particle corrections it worked out and reads the dictionaries' phrases once.
 class CComposer {
  public:
   CComposer(bool koreanSource, const ComposeOptions& options = ComposeOptions());
@@ -77,18 +75,13 @@ class CComposer {
  private:
   class CSearch;  // the search for one sentence
 
-  // The text as the particle corrector leaves it (worked out once per text).
-  const std::string& Corrected(const std::string& text);
-  // The phrases of the direction's dictionaries, read when first asked for.
-  const std::vector<DictionaryPhrase>& Phrases();
-  // The dialog at its first list, fresh when stepping back does not bring it there.
+  // The dialog at its first list, fresh when starting again does not bring it there.
   void BackToFirstList();
 
   bool m_bKoreanSource;
   ComposeOptions m_options;
   std::unique_ptr<CComposerDialog> m_pDlg;
   std::string m_strFirstState;  // the dialog's state before any step
-  std::unique_ptr<CParticleCorrector> m_pCorrector;
-  std::unordered_map<std::string, std::string> m_corrected;
-  std::optional<std::vector<DictionaryPhrase>> m_phrases;
+  std::unique_ptr<CCorrections> m_pCorrections;
+  std::vector<DictionaryPhrase> m_phrases;
 };
