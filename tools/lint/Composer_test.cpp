@@ -1,4 +1,4 @@
-// The phrasebook composer on small dictionaries (tools/lint/ComposerTestDictionaries.h):
+// The phrasebook composer on small dictionaries (tools/lint/ComposerTestSupport.h):
 // sentences that compose through picks, particle slots, typed words and a box that an
 // earlier finished sentence capitalised; one that breaks, with where and what the list
 // offered; sentences it cannot search; the bound.
@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/DexFixture.h"
-#include "tools/lint/ComposerTestDictionaries.h"
+#include "tools/lint/ComposerTestSupport.h"
 
 using ::testing::Contains;
 using ::testing::ElementsAre;

@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "tests/support/DexFixture.h"
-#include "tools/lint/ComposerTestDictionaries.h"
+#include "tools/lint/ComposerTestSupport.h"
 #include "tools/lint/PhrasebookCommand.h"
 
 using ::testing::ElementsAre;
