@@ -184,15 +184,17 @@ bool WriteBaseline(const std::string& path, const PhrasebookRunResult& run, std:
 
 std::vector<std::string> LostSentences(const std::vector<std::string>& baseline,
                                        const PhrasebookRunResult& run) {
-  std::map<std::string, bool> composed;
+  std::map<std::string, const ComposeResult*> results;
   for (const PhrasebookOutcome& outcome : run.outcomes)
-    composed[outcome.pair.strSource] = outcome.result.bComposed;
+    results[outcome.pair.strSource] = &outcome.result;
   std::vector<std::string> lost;
   for (const std::string& sentence : baseline) {
-    auto it = composed.find(sentence);
-    if (it == composed.end())
+    auto it = results.find(sentence);
+    if (it == results.end())
       lost.push_back(sentence + " (the phrasebook no longer holds it)");
-    else if (!it->second)
+    else if (!it->second->bComposed && it->second->bBoundHit)
+      lost.push_back(sentence + " (no longer composes within the search's bound)");
+    else if (!it->second->bComposed)
       lost.push_back(sentence + " (no longer composes)");
   }
   return lost;

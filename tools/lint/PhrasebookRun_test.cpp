@@ -121,6 +121,18 @@ TEST_F(PhrasebookRunTest, BaselineGate) {
   EXPECT_THAT(out, Not(HasSubstr("REGRESSION: 나는 책을 읽는다.")));
   EXPECT_THAT(out, HasSubstr("FAILED: 2 of the 3 sentence(s) of the baseline no longer compose\n"));
 
+  // A sentence lost because the search stopped at its bound says so.
+  PhrasebookCommand narrow;
+  narrow.strFile = "ko-en-test.txt";
+  narrow.strBaseline = "baseline.txt";
+  narrow.options.nMaxNodes = 3;
+  WriteSource("baseline.txt", "나는 책을 읽는다.\n");
+  std::ostringstream no, ne;
+  EXPECT_EQ(RunPhrasebookCommand(narrow, m_dir.Path(), no, ne), kPhrasebookFailStatus);
+  EXPECT_THAT(
+      no.str(),
+      HasSubstr("REGRESSION: 나는 책을 읽는다. (no longer composes within the search's bound)\n"));
+
   // Writing the baseline lists what composes now; checked against it, the run passes.
   EXPECT_EQ(Command("", &out, "written.txt"), 0) << out;
   std::vector<std::string> written;
