@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "tools/dexc_test_util.h"
+#include "tools/dexc/DexcTestSupport.h"
 
 inline std::map<std::string, std::string> ComposerTestSources() {
   std::string slots;
