@@ -21,7 +21,7 @@ constexpr char kVariantMark = '/';
 constexpr char kPrefixPlace = '*';  // in a paradigm's keys, the prefix of the @words line
 constexpr char kTagOpen = '[';
 constexpr char kTagClose = ']';
-constexpr std::size_t kMinGroupFields = 2, kMaxGroupFields = 3;
+constexpr std::size_t kMinGroupFields = 2, kNoteGroupFields = 3, kMaxGroupFields = 4;
 constexpr std::size_t kMinWordFields = 2, kMaxWordFields = 4;
 constexpr std::size_t kOptionsField = 2, kNoteField = 3;
 constexpr unsigned char kAsciiEnd = 0x80;
@@ -35,6 +35,8 @@ struct ParadigmGroup {
   SourceLocation where;
   ParadigmTemplate phrase, translation, note;
   bool bHasNote = false;  // without a note template the word's own note is the note
+  ParadigmTemplate shortNote;  // the note when the first one would not fit its field
+  bool bHasShortNote = false;
 };
 
 struct Paradigm {
@@ -137,8 +139,9 @@ bool ParseGroup(const SourceLine& line, bool noun, CDiagnostics& diag, ParadigmG
   if (line.bHeader || f.size() < kMinGroupFields || f.size() > kMaxGroupFields ||
       f[0].empty() || f[0].front() != kTagOpen || close == std::string::npos) {
     diag.Error(line.where,
-               "a paradigm line is \"[key] phrase | translation\" or \"[key] phrase | "
-               "translation | note\", with placeholders such as {ko.present} and {en.past}");
+               "a paradigm line is \"[key] phrase | translation\", optionally followed by "
+               "\"| note\" and \"| shorter note\", with placeholders such as {ko.present} and "
+               "{en.past}");
     return false;
   }
   group->where = line.where;
@@ -158,8 +161,10 @@ bool ParseGroup(const SourceLine& line, bool noun, CDiagnostics& diag, ParadigmG
   phrase.erase(0, phrase.find_first_not_of(" \t"));
   ok &= ParseTemplate(phrase, noun, line.where, diag, &group->phrase);
   ok &= ParseTemplate(f[1], noun, line.where, diag, &group->translation);
-  group->bHasNote = f.size() == kMaxGroupFields;
+  group->bHasNote = f.size() >= kNoteGroupFields;
   if (group->bHasNote) ok &= ParseTemplate(f[2], noun, line.where, diag, &group->note);
+  group->bHasShortNote = f.size() == kMaxGroupFields;
+  if (group->bHasShortNote) ok &= ParseTemplate(f[3], noun, line.where, diag, &group->shortNote);
   return ok;
 }
 
@@ -411,6 +416,13 @@ void ExpandEntry(const ParadigmGroup& group, const ParsedWord& word, const Sourc
                             ", which [" + group.strKey + "] takes; leave the word out of it (\"except " +
                             group.strKey + "\") or mark the group optional ([" + group.strKey +
                             "?]) in the paradigm");
+    return;
+  }
+  if (group.bHasShortNote && Cp949Width(*note) >= kLexNoteWidth)
+    note = FillParadigmTemplate(group.shortNote, word.forms, tables, &missing);
+  if (!note) {
+    diag.Error(where, Quoted(word.forms.strKoreanText) + " has no form " + missing +
+                          ", which the shorter note of [" + group.strKey + "] takes");
     return;
   }
   *phrase += word.strTag;

@@ -191,3 +191,21 @@ TEST(DexcParadigms, GrammarTablesAreFoundOrNamed) {
   EXPECT_THAT(err, HasSubstr("grammar/irregular-verbs.txt:1: "));
   EXPECT_EQ(Dexc({"check", "--grammar", "elsewhere", "src"}, nullptr, &err), 0) << err;
 }
+
+TEST(DexcParadigms, AShorterNoteStandsInWhereTheNoteWouldNotFit) {
+  ScratchDir dir;
+  WriteGrammar("src/grammar");
+  WriteSource("src/main.txt",
+              "@paradigm verb\n"
+              "[v_p] {ko.present}. | {en} | {ko}: present, {en}/{en.past} | {ko}: present\n"
+              "@end\n"
+              "@words verb\n"
+              "가다 | go\n"
+              "출장 가다 | go on a business trip\n"
+              "@end\n");
+  std::string err;
+  ASSERT_EQ(Dexc({"build", "src", "out"}, nullptr, &err), 0) << err;
+  EXPECT_THAT(DumpLines("out/main.dex"),
+              ElementsAre("v_p\t가요.\tgo\t가다: present, go/went",
+                          "v_p\t출장 가요.\tgo on a business trip\t출장 가다: present"));
+}
