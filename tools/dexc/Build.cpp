@@ -33,8 +33,7 @@ int BuildDictionaries(const std::string& srcDir, const std::string& outDir, std:
   return ok ? kStatusOk : kStatusFailed;
 }
 
-int CheckDictionaries(const std::string& srcDir, std::ostream& err,
-                      const std::string& grammarDir) {
+int CheckDictionaries(const std::string& srcDir, std::ostream& err, const std::string& grammarDir) {
   CDiagnostics diag;
   CompiledDictionaries compiled;
   bool ok = Compile(srcDir, grammarDir, diag, &compiled);

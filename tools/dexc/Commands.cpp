@@ -68,20 +68,18 @@ int ToolDump(const Args& args, const Options&, std::ostream& out, std::ostream& 
 
 constexpr Tool kTools[] = {
     {"build", "SRC_DIR OUT_DIR",
-     "compile the sources in SRC_DIR into the seven .dex files in OUT_DIR", 2, 2, true,
-     ToolBuild},
-    {"check", "SRC_DIR",
-     "report the errors and warnings of the sources; write nothing", 1, 1, true, ToolCheck},
+     "compile the sources in SRC_DIR into the seven .dex files in OUT_DIR", 2, 2, true, ToolBuild},
+    {"check", "SRC_DIR", "report the errors and warnings of the sources; write nothing", 1, 1, true,
+     ToolCheck},
     {"dump", "FILE", "print the records of a .dex file as UTF-8 text, one per line", 1, 1, false,
      ToolDump},
     {"diff", "OLD_DIR NEW_DIR",
-     "list the records that disappear (-) and appear (+) between two compiled folders", 2, 2,
-     false, ToolDiff},
-    {"forms", "WORD [TOKENS]",
-     "print every form of a Korean or English word with its class", 1, kAnyCount, true,
+     "list the records that disappear (-) and appear (+) between two compiled folders", 2, 2, false,
+     ToolDiff},
+    {"forms", "WORD [TOKENS]", "print every form of a Korean or English word with its class", 1,
+     kAnyCount, true, ToolForms},
+    {"forms", "--check FILE", "check a table of expected forms; list the mismatches", 2, 2, true,
      ToolForms},
-    {"forms", "--check FILE",
-     "check a table of expected forms; list the mismatches", 2, 2, true, ToolForms},
 };
 
 // Takes the options out of args. False with a message on err for an option the command
@@ -93,8 +91,8 @@ bool TakeOptions(const Tool& tool, Args* args, Options* options, std::ostream& e
       continue;
     }
     if (!tool.bTakesGrammar || i + 1 >= args->size()) {
-      err << "dexc: " << tool.name << (tool.bTakesGrammar ? ": --grammar needs a folder\n"
-                                                          : " takes no --grammar option\n");
+      err << "dexc: " << tool.name
+          << (tool.bTakesGrammar ? ": --grammar needs a folder\n" : " takes no --grammar option\n");
       return false;
     }
     options->strGrammarDir = (*args)[i + 1];

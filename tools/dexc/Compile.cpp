@@ -156,8 +156,8 @@ CompiledDictionaries CompileSources(const std::string& srcDir, CDiagnostics& dia
     if (steps.name) direction.*steps.name = dictionary.strName;
     std::vector<SourceLine> lines = ReadAll(SourceFilesOf(srcDir, dictionary.strName), diag);
     if (dictionary.kind == DexKind::kLexicon)
-      lines = ExpandParadigms(lines, dictionary.bKoreanSource, tables ? &*tables : nullptr,
-                              grammar, diag);
+      lines = ExpandParadigms(lines, dictionary.bKoreanSource, tables ? &*tables : nullptr, grammar,
+                              diag);
     steps.compile(lines, diag, direction, compiled);
   }
   return compiled;

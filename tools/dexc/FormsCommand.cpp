@@ -43,8 +43,8 @@ std::string DefaultFormsGrammarDir() {
 #endif
 }
 
-int RunForms(const std::vector<std::string>& args, const std::string& grammarDir,
-             std::ostream& out, std::ostream& err) {
+int RunForms(const std::vector<std::string>& args, const std::string& grammarDir, std::ostream& out,
+             std::ostream& err) {
   EnglishTables tables;
   std::vector<std::string> errors;
   if (!LoadEnglishTables(grammarDir, &tables, &errors)) {

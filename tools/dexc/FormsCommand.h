@@ -10,5 +10,5 @@
 std::string DefaultFormsGrammarDir();
 
 // args: the word and its tokens ("듣다", "d"), or "--check" and a file.
-int RunForms(const std::vector<std::string>& args, const std::string& grammarDir,
-             std::ostream& out, std::ostream& err);
+int RunForms(const std::vector<std::string>& args, const std::string& grammarDir, std::ostream& out,
+             std::ostream& err);

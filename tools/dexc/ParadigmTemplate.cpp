@@ -22,7 +22,10 @@ constexpr SideName kSides[] = {
 // A word of each kind whose forms report knows every form name, to check names against.
 FormsWord SampleWord(bool korean, bool noun) {
   std::string error;
-  std::optional<FormsWord> word = ParseFormsWord(korean ? "하다" : noun ? "cat noun" : "go", &error);
+  std::optional<FormsWord> word = ParseFormsWord(korean ? "하다"
+                                                 : noun ? "cat noun"
+                                                        : "go",
+                                                 &error);
   return word ? *word : FormsWord{};
 }
 
@@ -61,7 +64,8 @@ bool ParsePlaceholder(const std::string& inside, bool noun, ParadigmPiece* piece
                     "third person, plural ...)");
     return false;
   }
-  *error = "unknown placeholder {" + inside + "}: expected {ko}, {en}, {note}, {sense}, "
+  *error = "unknown placeholder {" + inside +
+           "}: expected {ko}, {en}, {note}, {sense}, "
            "{ko.FORM} or {en.FORM}";
   return false;
 }
@@ -109,8 +113,7 @@ std::optional<ParadigmTemplate> ParseParadigmTemplate(const std::string& text, b
 
 std::optional<std::string> FillParadigmTemplate(const ParadigmTemplate& pieces,
                                                 const ParadigmWordForms& word,
-                                                const EnglishTables& tables,
-                                                std::string* missing) {
+                                                const EnglishTables& tables, std::string* missing) {
   std::string text;
   for (const ParadigmPiece& piece : pieces) {
     if (!piece.bPlaceholder) {

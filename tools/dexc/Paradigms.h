@@ -16,5 +16,5 @@
 // phrases, English translations), false for ekmain. `tables` may be null when the
 // grammar tables were not found; a @words block is then an error naming `grammarHint`.
 std::vector<SourceLine> ExpandParadigms(const std::vector<SourceLine>& lines, bool koreanPhrases,
-                                        const EnglishTables* tables,
-                                        const std::string& grammarHint, CDiagnostics& diag);
+                                        const EnglishTables* tables, const std::string& grammarHint,
+                                        CDiagnostics& diag);

@@ -57,19 +57,18 @@ TEST(DexcParadigms, KoreanWordsMakeEveryGroupOfTheirParadigm) {
       "@end\n"
       "[vt_p]\n"
       "봐요.[영화] | see | written by hand\n");
-  EXPECT_THAT(lines,
-              ElementsAre("vt_p\t들어요.\tlisten to\t듣다: present, listen to/listened to",
-                          "vt_p\t봐요.\twatch\t보다: present, watch/watched",
-                          "vt_p\t봐요.[영화]\tsee\twritten by hand",
-                          "vt_p\t좋아요.\tgood\t좋다: present, good/gooded",
-                          "vt_p\t해요.[운동]\tplay\t하다 (운동): present, play/played",
-                          "vt_p3\t들어요.\tlistens to\t듣다: he/she/it listens to",
-                          "vt_p3\t봐요.\twatches\t보다: he/she/it watches",
-                          "vt_p3\t좋아요.\tgoods\t좋다: he/she/it goods",
-                          "vt_ph\t들으세요.\tlistens to\t", "vt_ph\t보세요.\twatches\t",
-                          "vt_ph\t좋으세요.\tgoods\t",
-                          "vt_r\t들어 주세요.\tlisten to\t듣다: Please listen to for me",
-                          "vt_r\t보세요.\twatch\t보다: Please watch"));
+  EXPECT_THAT(lines, ElementsAre("vt_p\t들어요.\tlisten to\t듣다: present, listen to/listened to",
+                                 "vt_p\t봐요.\twatch\t보다: present, watch/watched",
+                                 "vt_p\t봐요.[영화]\tsee\twritten by hand",
+                                 "vt_p\t좋아요.\tgood\t좋다: present, good/gooded",
+                                 "vt_p\t해요.[운동]\tplay\t하다 (운동): present, play/played",
+                                 "vt_p3\t들어요.\tlistens to\t듣다: he/she/it listens to",
+                                 "vt_p3\t봐요.\twatches\t보다: he/she/it watches",
+                                 "vt_p3\t좋아요.\tgoods\t좋다: he/she/it goods",
+                                 "vt_ph\t들으세요.\tlistens to\t", "vt_ph\t보세요.\twatches\t",
+                                 "vt_ph\t좋으세요.\tgoods\t",
+                                 "vt_r\t들어 주세요.\tlisten to\t듣다: Please listen to for me",
+                                 "vt_r\t보세요.\twatch\t보다: Please watch"));
 }
 
 TEST(DexcParadigms, EnglishWordsMakeTheirFormsWithKoreanTranslations) {
@@ -104,33 +103,48 @@ TEST(DexcParadigms, EnglishWordsMakeTheirFormsWithKoreanTranslations) {
 TEST(DexcParadigms, AuthorErrorsNameTheirLine) {
   const std::string verbs = kVerbParadigm;
   const ErrorCase cases[] = {
-      {"unknown class token", verbs, "@words verb vt\n보다 q | watch\n@end\n",
+      {"unknown class token",
+       verbs,
+       "@words verb vt\n보다 q | watch\n@end\n",
        {"src/main/10-verbs.txt:2: unknown word class 'q': expected one of d, b, s, reu, h, reo, "
         "u, adj, cop, split, whole, aux"}},
-      {"class and spelling disagree", verbs, "@words verb vt\n보다 d | watch\n@end\n",
+      {"class and spelling disagree",
+       verbs,
+       "@words verb vt\n보다 d | watch\n@end\n",
        {"src/main/10-verbs.txt:2: 보다 is marked ㄷ-irregular (d), but its stem does not end in "
         "ㄷ (like 듣다, 걷다)"}},
-      {"missing translation", verbs, "@words verb vt\n보다\n보다 |\n@end\n",
+      {"missing translation",
+       verbs,
+       "@words verb vt\n보다\n보다 |\n@end\n",
        {"src/main/10-verbs.txt:2: a word line is \"word | translation\", optionally followed by "
         "\"| options | note\"; the translation is missing",
         "src/main/10-verbs.txt:3: a word line is \"word | translation\", optionally followed by "
         "\"| options | note\"; the translation is missing"}},
-      {"sides swapped", verbs, "@words verb vt\nwatch | 보다\n@end\n",
+      {"sides swapped",
+       verbs,
+       "@words verb vt\nwatch | 보다\n@end\n",
        {"src/main/10-verbs.txt:2: \"watch\" is not a Korean word; a word line is \"PHRASE WORD | "
         "TRANSLATION WORD\" in the dictionary's direction",
         "src/main/10-verbs.txt:2: \"보다\" is not an English word; a word line is \"PHRASE WORD | "
         "TRANSLATION WORD\" in the dictionary's direction"}},
-      {"unknown placeholder", "@paradigm verb\n[*_p] {ko.present}. | {english}\n@end\n",
+      {"unknown placeholder",
+       "@paradigm verb\n[*_p] {ko.present}. | {english}\n@end\n",
        "",
        {"src/main/00-paradigms.txt:2: unknown placeholder {english}: expected {ko}, {en}, "
         "{note}, {sense}, {ko.FORM} or {en.FORM}"}},
-      {"unknown form name", "@paradigm verb\n[*_p] {ko.presnt}. | {en}\n@end\n", "",
+      {"unknown form name",
+       "@paradigm verb\n[*_p] {ko.presnt}. | {en}\n@end\n",
+       "",
        {"src/main/00-paradigms.txt:2: unknown form name \"presnt\" in {ko.presnt}: the names are "
         "those `dexc forms` prints (past, present, honorific, third person, plural ...)"}},
-      {"Korean form in a noun paradigm", "@paradigm n noun\n[n] {ko.past} | {en}\n@end\n", "",
+      {"Korean form in a noun paradigm",
+       "@paradigm n noun\n[n] {ko.past} | {en}\n@end\n",
+       "",
        {"src/main/00-paradigms.txt:2: unknown form name \"past\" in {ko.past}: a noun paradigm "
         "has no Korean forms, only {ko}"}},
-      {"unclosed brace", "@paradigm verb\n[*_p] {ko.present. | {en}\n@end\n", "",
+      {"unclosed brace",
+       "@paradigm verb\n[*_p] {ko.present. | {en}\n@end\n",
+       "",
        {"src/main/00-paradigms.txt:2: a \"{\" without its closing \"}\" in \"{ko.present.\""}},
       {"form the word lacks in a group that is not optional",
        "@paradigm verb\n[*_p] {ko.progressive}. | {en}\n@end\n",
@@ -138,30 +152,43 @@ TEST(DexcParadigms, AuthorErrorsNameTheirLine) {
        {"src/main/10-verbs.txt:2: \"크다\" has no form {ko.progressive}, which [vt_p] takes; "
         "leave the word out of it (\"except vt_p\") or mark the group optional ([vt_p?]) in the "
         "paradigm"}},
-      {"words of an unknown paradigm", verbs, "@words verbs vt\n보다 | watch\n@end\n",
+      {"words of an unknown paradigm",
+       verbs,
+       "@words verbs vt\n보다 | watch\n@end\n",
        {"src/main/10-verbs.txt:1: no paradigm is called \"verbs\"; define it in a @paradigm "
         "block of this dictionary"}},
-      {"only with a key not in the paradigm", verbs,
+      {"only with a key not in the paradigm",
+       verbs,
        "@words verb vt\n보다 | watch | only vt_p vt_q\n@end\n",
        {"src/main/10-verbs.txt:2: the key \"vt_q\" is not in the paradigm \"verb\""}},
-      {"unknown option", verbs, "@words verb vt\n보다 | watch | favour\n@end\n",
+      {"unknown option",
+       verbs,
+       "@words verb vt\n보다 | watch | favour\n@end\n",
        {"src/main/10-verbs.txt:2: unknown option \"favour\": the options are \"only KEY ...\", "
         "\"except KEY ...\" and the variants of the paradigm \"verb\" (favor)"}},
-      {"expanded entry too long", verbs,
+      {"expanded entry too long",
+       verbs,
        "@words verb vt\n보다 | watch the long film\n@end\n",
        {"src/main/10-verbs.txt:2: the note \"보다: present, watch the long film/watched the long "
         "film\" that [vt_p] makes of this word is too long: 56 bytes in code page 949, at most "
         "49 fit"}},
-      {"prefix missing", verbs, "@words verb\n보다 | watch\n@end\n",
+      {"prefix missing",
+       verbs,
+       "@words verb\n보다 | watch\n@end\n",
        {"src/main/10-verbs.txt:1: the paradigm \"verb\" writes its keys with \"*\": name what "
         "stands for it, \"@words verb PREFIX\""}},
-      {"block without @end", verbs, "@words verb vt\n보다 | watch\n",
+      {"block without @end",
+       verbs,
+       "@words verb vt\n보다 | watch\n",
        {"src/main/10-verbs.txt:1: this block has no @end line before the end of the file"}},
-      {"entry after a block without a key", verbs,
+      {"entry after a block without a key",
+       verbs,
        "[vt_p]\n가요. | go\n@words verb vt\n보다 | watch\n@end\n와요. | come\n",
        {"src/main/10-verbs.txt:6: this entry has no key: a @words block ends the key above it, "
         "so write a [key] line above the entry"}},
-      {"paradigm defined twice", verbs + verbs, "",
+      {"paradigm defined twice",
+       verbs + verbs,
+       "",
        {"src/main/00-paradigms.txt:8: the paradigm \"verb\" was already defined at "
         "src/main/00-paradigms.txt:1"}},
   };
