@@ -117,13 +117,12 @@ std::string DexcUsage() {
   for (const Tool& tool : kTools)
     line(std::string(tool.name) + " " + tool.arguments, tool.description);
   line("--help", "show this text");
-  usage +=
-      "\n"
-      "option of build, check and forms:\n"
-      "  --grammar DIR         the folder of the English grammar tables (irregular-verbs.txt,\n"
-      "                        irregular-plurals.txt); default for build and check:\n"
-      "                        SRC_DIR/grammar, else SRC_DIR/../grammar; for forms: the\n"
-      "                        data/grammar of the source tree dexc was built from\n";
+  usage += "\noption of build, check and forms:\n";
+  line("--grammar DIR", "the folder of the English grammar tables (irregular-verbs.txt,");
+  const std::string more(kUsageColumn + 2, ' ');  // continues a description
+  usage += more + "irregular-plurals.txt); default for build and check:\n" + more +
+           "SRC_DIR/grammar, else SRC_DIR/../grammar; for forms: the\n" + more +
+           "data/grammar of the source tree dexc was built from\n";
   return usage;
 }
 
