@@ -10,8 +10,9 @@ constexpr int kStatusOk = 0;
 constexpr int kStatusFailed = 1;
 
 // Compiles and, when everything is valid, adds the warnings. False on any error.
-bool Compile(const std::string& srcDir, CDiagnostics& diag, CompiledDictionaries* compiled) {
-  *compiled = CompileSources(srcDir, diag);
+bool Compile(const std::string& srcDir, const std::string& grammarDir, CDiagnostics& diag,
+             CompiledDictionaries* compiled) {
+  *compiled = CompileSources(srcDir, diag, grammarDir);
   if (diag.HasErrors()) return false;
   for (const CompiledDirection* direction : {&compiled->korean, &compiled->english}) {
     CheckKeys(*direction, diag);
@@ -22,19 +23,20 @@ bool Compile(const std::string& srcDir, CDiagnostics& diag, CompiledDictionaries
 
 }  // namespace
 
-int BuildDictionaries(const std::string& srcDir, const std::string& outDir, std::ostream& err) {
+int BuildDictionaries(const std::string& srcDir, const std::string& outDir, std::ostream& err,
+                      const std::string& grammarDir) {
   CDiagnostics diag;
   CompiledDictionaries compiled;
-  bool ok = Compile(srcDir, diag, &compiled) &&
+  bool ok = Compile(srcDir, grammarDir, diag, &compiled) &&
             WriteOutputs(outDir, EncodeDictionaries(compiled), diag);
   diag.Print(err);
   return ok ? kStatusOk : kStatusFailed;
 }
 
-int CheckDictionaries(const std::string& srcDir, std::ostream& err) {
+int CheckDictionaries(const std::string& srcDir, std::ostream& err, const std::string& grammarDir) {
   CDiagnostics diag;
   CompiledDictionaries compiled;
-  bool ok = Compile(srcDir, diag, &compiled);
+  bool ok = Compile(srcDir, grammarDir, diag, &compiled);
   diag.Print(err);
   return ok ? kStatusOk : kStatusFailed;
 }

@@ -6,5 +6,9 @@
 #include <ostream>
 #include <string>
 
-int BuildDictionaries(const std::string& srcDir, const std::string& outDir, std::ostream& err);
-int CheckDictionaries(const std::string& srcDir, std::ostream& err);
+// grammarDir: the folder of the English grammar tables that paradigms use; empty: the
+// default of CompileSources.
+int BuildDictionaries(const std::string& srcDir, const std::string& outDir, std::ostream& err,
+                      const std::string& grammarDir = "");
+int CheckDictionaries(const std::string& srcDir, std::ostream& err,
+                      const std::string& grammarDir = "");

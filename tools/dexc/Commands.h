@@ -1,6 +1,6 @@
-// The dexc command line: a table of subcommands (build, check, dump), each with its
-// arguments, description and function, and the dispatcher that the dexc program's
-// main calls. Status 0 on success, 1 when a command fails, 2 on a usage error.
+// The dexc command line: a table of subcommands (build, check, dump, diff, forms), each
+// with its arguments, description and function, and the dispatcher that the dexc
+// program's main calls. Status 0 on success, 1 when a command fails, 2 on a usage error.
 #pragma once
 #include <ostream>
 #include <string>

@@ -56,3 +56,43 @@ TEST(DexcCommands, CheckReportsLikeBuildButWritesNothing) {
                           std::filesystem::directory_iterator()),
             1);  // only src
 }
+
+TEST(DexcCommands, FormsPrintsAWordOrChecksATable) {
+  ScratchDir dir;
+  WriteSource("grammar/irregular-verbs.txt", "go | went | gone\n");
+  WriteSource("grammar/irregular-plurals.txt", "child | children\n");
+  std::string out, err;
+  EXPECT_EQ(Dexc({"forms", "--grammar", "grammar", "듣다", "d"}, &out, &err), 0) << err;
+  EXPECT_THAT(out, StartsWith("듣다 (verb, ㄷ-irregular)\npresent: 들어요\n"));
+  EXPECT_EQ(Dexc({"forms", "--grammar", "grammar", "go"}, &out, &err), 0) << err;
+  EXPECT_THAT(out, HasSubstr("past: went\n"));
+  EXPECT_EQ(Dexc({"forms", "--grammar", "grammar", "보다", "q"}, &out, &err), 1);
+  EXPECT_THAT(err, StartsWith("dexc: unknown word class 'q'"));
+
+  WriteSource("table.txt", "go | past | went\n듣다 d | past | 듣었어요\n크다 adj | please | -\n");
+  EXPECT_EQ(Dexc({"forms", "--grammar", "grammar", "--check", "table.txt"}, &out, &err), 1);
+  EXPECT_EQ(out, "table.txt:2: 듣다 d | past: expected 듣었어요, got 들었어요\n");
+  WriteSource("table.txt", "go | past | went\n");
+  EXPECT_EQ(Dexc({"forms", "--check", "table.txt", "--grammar", "grammar"}, &out, &err), 0);
+  EXPECT_EQ(Dexc({"forms", "--grammar", "none", "go"}, &out, &err), 1);
+  EXPECT_THAT(err, HasSubstr("none/irregular-verbs.txt: cannot be read"));
+  EXPECT_EQ(Dexc({"forms", "--check"}, &out, &err), kUsageStatus);
+  EXPECT_EQ(Dexc({"dump", "--grammar", "g", "main.dex"}, &out, &err), kUsageStatus);
+  EXPECT_THAT(err, StartsWith("dexc: dump takes no --grammar option"));
+}
+
+TEST(DexcCommands, DiffListsTheRecordsThatDisappearAndAppear) {
+  ScratchDir dir;
+  WriteSource("a/main.txt", "[k]\n사과 | apple\n배 | pear\n배 | pear\n");
+  WriteSource("b/main.txt", "[k]\n사과 | apple\n배 | pear\n귤 | tangerine\n");
+  ASSERT_EQ(Dexc({"build", "a", "old"}), 0);
+  ASSERT_EQ(Dexc({"build", "b", "new"}), 0);
+  std::string out, err;
+  EXPECT_EQ(Dexc({"diff", "old", "old"}, &out, &err), 0);
+  EXPECT_EQ(out, "");
+  EXPECT_EQ(Dexc({"diff", "old", "new"}, &out, &err), 1);
+  EXPECT_EQ(out, "- main\tk\t배\tpear\t\n+ main\tk\t귤\ttangerine\t\n");  // one pear of two
+  EXPECT_EQ(err, "main: 1 records gone, 1 new (3 before, 3 after)\n");
+  EXPECT_EQ(Dexc({"diff", "old", "missing"}, &out, &err), 1);
+  EXPECT_THAT(err, HasSubstr("missing/main.dex"));
+}

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <regex>
 
 #include "tools/dexc/DexKinds.h"
+#include "tools/dexc/EnglishTables.h"
+#include "tools/dexc/Paradigms.h"
 #include "tools/dexc/Particles.h"
 #include "tools/dexc/Source.h"
 
@@ -11,6 +15,7 @@ namespace {
 
 constexpr std::string_view kSourceExtension = ".txt";
 constexpr std::string_view kBuildFile = "CMakeLists.txt";
+constexpr const char* kGrammarFolder = "grammar";
 
 std::vector<SourceLine> ReadAll(const std::vector<std::string>& files, CDiagnostics& diag) {
   std::vector<SourceLine> lines;
@@ -98,9 +103,43 @@ const KindSteps& StepsFor(DexKind kind) {
   return kKindSteps[0];  // every kind has its row
 }
 
+// A fault of a grammar table, given as "file:line: message" or "file: message".
+void ReportTableError(const std::string& error, CDiagnostics& diag) {
+  static const std::regex withLine("^(.*):([0-9]+): (.*)$");
+  static const std::regex withoutLine("^(.*?): (.*)$");
+  std::smatch match;
+  if (std::regex_match(error, match, withLine))
+    diag.Error({match[1].str(), std::stoi(match[2].str())}, match[3].str());
+  else if (std::regex_match(error, match, withoutLine))
+    diag.FileError(match[1].str(), match[2].str());
+  else
+    diag.FileError("", error);
+}
+
+// The grammar tables of grammarDir, or none when the folder does not exist (sources
+// without paradigms need none). Faults in the tables are errors of their files.
+std::optional<EnglishTables> LoadGrammar(const std::string& grammarDir, CDiagnostics& diag) {
+  std::error_code ignored;
+  if (!std::filesystem::is_directory(grammarDir, ignored)) return std::nullopt;
+  EnglishTables tables;
+  std::vector<std::string> errors;
+  if (!LoadEnglishTables(grammarDir, &tables, &errors))
+    for (const std::string& error : errors) ReportTableError(error, diag);
+  return tables;
+}
+
 }  // namespace
 
-CompiledDictionaries CompileSources(const std::string& srcDir, CDiagnostics& diag) {
+std::string DefaultGrammarDir(const std::string& srcDir) {
+  namespace fs = std::filesystem;
+  std::error_code ignored;
+  fs::path inside = fs::path(srcDir) / kGrammarFolder;
+  if (fs::is_directory(inside, ignored)) return inside.string();
+  return (fs::path(srcDir) / ".." / kGrammarFolder).lexically_normal().string();
+}
+
+CompiledDictionaries CompileSources(const std::string& srcDir, CDiagnostics& diag,
+                                    const std::string& grammarDir) {
   CompiledDictionaries compiled;
   std::error_code ignored;
   if (!std::filesystem::is_directory(srcDir, ignored)) {
@@ -108,13 +147,18 @@ CompiledDictionaries CompileSources(const std::string& srcDir, CDiagnostics& dia
     return compiled;
   }
   WarnAboutStrayFiles(srcDir, diag);
+  const std::string grammar = grammarDir.empty() ? DefaultGrammarDir(srcDir) : grammarDir;
+  std::optional<EnglishTables> tables = LoadGrammar(grammar, diag);
 
   for (const DictionaryName& dictionary : Dictionaries()) {
     const KindSteps& steps = StepsFor(dictionary.kind);
     CompiledDirection& direction = dictionary.bKoreanSource ? compiled.korean : compiled.english;
     if (steps.name) direction.*steps.name = dictionary.strName;
-    steps.compile(ReadAll(SourceFilesOf(srcDir, dictionary.strName), diag), diag, direction,
-                  compiled);
+    std::vector<SourceLine> lines = ReadAll(SourceFilesOf(srcDir, dictionary.strName), diag);
+    if (dictionary.kind == DexKind::kLexicon)
+      lines = ExpandParadigms(lines, dictionary.bKoreanSource, tables ? &*tables : nullptr, grammar,
+                              diag);
+    steps.compile(lines, diag, direction, compiled);
   }
   return compiled;
 }

@@ -26,8 +26,14 @@ struct CompiledDictionaries {
 };
 
 // Compiles every source of srcDir. Check diag.HasErrors() before using the result.
-// Reports a srcDir that is no directory as an error.
-CompiledDictionaries CompileSources(const std::string& srcDir, CDiagnostics& diag);
+// Reports a srcDir that is no directory as an error. The paradigms of the lexicons take
+// the English grammar tables from grammarDir; empty: DefaultGrammarDir(srcDir).
+CompiledDictionaries CompileSources(const std::string& srcDir, CDiagnostics& diag,
+                                    const std::string& grammarDir = "");
+
+// Where the grammar tables of a source folder are when no folder is named: srcDir/grammar
+// when it exists (the bundled data/grammar), else the folder grammar next to srcDir.
+std::string DefaultGrammarDir(const std::string& srcDir);
 
 // The bytes of the seven output files, as (file name, contents), in build order.
 std::vector<std::pair<std::string, std::string>> EncodeDictionaries(
