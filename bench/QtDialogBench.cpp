@@ -6,6 +6,8 @@
 // repaint of the window), on the bundled dictionaries and at capacity. The counters
 // give, per kind of action, the median, 90th and 99th percentile in milliseconds, and
 // for the actions that rebuild the list the part Qt spends after the handler returned.
+// The same sessions on the in-memory backend, in the same clock, are the baseline: what
+// the dialog costs without widgets.
 #include <benchmark/benchmark.h>
 #include <time.h>
 
@@ -25,6 +27,7 @@
 #include <vector>
 
 #include "app/InterpreterDlg.h"
+#include "app/MemoryHost.h"
 #include "app/qt/DesktopWindow.h"
 #include "app/qt/QtDialogHost.h"
 #include "base/Cp949.h"
@@ -81,8 +84,35 @@ class MessageBoxCloser : public QObject {
   }
 };
 
+// CPU time of every user action, by kind, and of the part spent processing the events
+// that the action posted.
+class CActionTimes {
+ public:
+  std::array<std::vector<double>, kKinds>& Samples() { return m_samples; }
+  std::array<std::vector<double>, kKinds>& Events() { return m_events; }
+  int LinesMax() const { return m_nLinesMax; }
+
+ protected:
+  template <typename F>
+  void Time(Kind kind, F action, bool bProcessEvents, int lines) {
+    const double start = CpuMs();
+    action();
+    const double handled = CpuMs();
+    if (bProcessEvents) ProcessPendingEvents();
+    const double end = CpuMs();
+    m_samples[kind].push_back(end - start);
+    m_events[kind].push_back(end - handled);
+    m_nLinesMax = std::max(m_nLinesMax, lines);
+  }
+
+ private:
+  std::array<std::vector<double>, kKinds> m_samples;
+  std::array<std::vector<double>, kKinds> m_events;  // of which: processing what it posted
+  int m_nLinesMax = 0;
+};
+
 // The dialog in its shown window, with a CPU stopwatch around every user action.
-class QtTimedSession {
+class QtTimedSession : public CActionTimes {
  public:
   // Opening the dialog (reading the indexes, building the first list, showing the
   // window) is timed apart: it is the program's start, not a user action.
@@ -141,9 +171,6 @@ class QtTimedSession {
     Confirm();
   }
 
-  std::array<std::vector<double>, kKinds>& Samples() { return m_samples; }
-  std::array<std::vector<double>, kKinds>& Events() { return m_events; }
-  int LinesMax() const { return m_nLinesMax; }
 
  private:
   void Click(Kind kind, int id) {
@@ -152,29 +179,65 @@ class QtTimedSession {
   }
   template <typename F>
   void Time(Kind kind, F action) {
-    const double start = CpuMs();
-    action();
-    const double handled = CpuMs();
-    ProcessPendingEvents();
-    const double end = CpuMs();
-    m_samples[kind].push_back(end - start);
-    m_events[kind].push_back(end - handled);
-    m_nLinesMax = std::max(m_nLinesMax, LineCount());
+    CActionTimes::Time(kind, action, true, LineCount());
   }
 
   std::unique_ptr<CInterpreterDlg> m_dialog;
   std::unique_ptr<CQtDialogHost> m_host;
   MessageBoxCloser m_closer;
-  std::array<std::vector<double>, kKinds> m_samples;
-  std::array<std::vector<double>, kKinds> m_events;  // of which: processing what it posted
-  int m_nLinesMax = 0;
+  double m_dOpenMs = 0;
+};
+
+// The same actions on the in-memory backend, in the same CPU time: what the dialog
+// itself costs, without any widget.
+class MemoryTimedSession : public CActionTimes {
+ public:
+  MemoryTimedSession() : m_dialog(std::make_unique<CInterpreterDlg>()), m_host(std::make_unique<CMemoryHost>()) {
+    const double start = CpuMs();
+    m_host->Open(*m_dialog);
+    m_dOpenMs = CpuMs() - start;
+  }
+
+  double OpenMs() const { return m_dOpenMs; }
+  int MessagesShown() const { return 0; }
+  int LineCount() const { return m_host->ListState(IDC_CANDIDATES)->GetCount(); }
+  std::string LineText(int i) const { return m_host->ListState(IDC_CANDIDATES)->GetText(i); }
+  bool Complete() const { return m_host->ButtonState(IDC_ADD_SENTENCE)->IsEnabled(); }
+
+  void Select(int line) { Time(kSelect, [&] { m_host->Select(line); }); }
+  void Confirm() { Click(kConfirm, IDC_CONFIRM); }
+  void StepBack() { Click(kStepBack, IDC_STEP_BACK); }
+  void Restart() { Click(kRestart, IDC_RESTART); }
+  void Direction(bool bKorean) { Click(kDirection, bKorean ? IDC_DIR_KOREAN : IDC_DIR_ENGLISH); }
+  void Search(const std::string& cp949) {
+    Time(kType, [&] { m_host->Type(IDC_SEARCH, cp949); });
+    Time(kSearch, [&] { m_host->KeyEnter(IDC_SEARCH); });
+  }
+  void AddSentence() { Click(kAddSentence, IDC_ADD_SENTENCE); }
+  void PickAndConfirm(int line) {
+    Select(line);
+    Confirm();
+  }
+
+ private:
+  void Click(Kind kind, int id) {
+    Time(kind, [&] { m_host->Click(id); });
+  }
+  template <typename F>
+  void Time(Kind kind, F action) {
+    CActionTimes::Time(kind, action, false, LineCount());
+  }
+
+  std::unique_ptr<CInterpreterDlg> m_dialog;
+  std::unique_ptr<CMemoryHost> m_host;
   double m_dOpenMs = 0;
 };
 
 // In each direction, rounds of up to eight confirmed steps, picked by a click or found
 // by typing the line into the search box and pressing Enter, a step back every fourth
 // step, the pair added when the sentence is complete, and a restart per round.
-void BrowseSession(QtTimedSession& s, int rounds) {
+template <typename Session>
+void BrowseSession(Session& s, int rounds) {
   for (bool bKorean : {true, false}) {
     s.Direction(bKorean);
     for (int round = 0; round < rounds; ++round) {
@@ -202,7 +265,8 @@ void BrowseSession(QtTimedSession& s, int rounds) {
 // The capacity sample in both directions: each of its 20 steps found with the search
 // box among lists of up to 8000 lines and confirmed; the pair is added; then half the
 // sentence again, two step backs and a restart.
-void SampleSession(QtTimedSession& s, int& completed) {
+template <typename Session>
+void SampleSession(Session& s, int& completed) {
   for (bool bKorean : {true, false}) {
     const CapacitySample& sample = bKorean ? bench::World().korean : bench::World().english;
     s.Direction(bKorean);
@@ -231,7 +295,8 @@ struct SessionTotals {
   int nLinesMax = 0;
   int nMessages = 0;
 
-  void Add(QtTimedSession& s) {
+  template <typename Session>
+  void Add(Session& s) {
     opens.push_back(s.OpenMs());
     for (int k = 0; k < kKinds; ++k) {
       samples[k].insert(samples[k].end(), s.Samples()[k].begin(), s.Samples()[k].end());
@@ -268,24 +333,25 @@ struct SessionTotals {
   }
 };
 
-void BM_QtSessionBundled(benchmark::State& state) {
+template <typename Session>
+void SessionBundled(benchmark::State& state) {
   bench::EnterDir(bench::BundledDir());
   SessionTotals totals;
   for (auto _ : state) {
-    QtTimedSession s;
+    Session s;
     BrowseSession(s, 12);
     totals.Add(s);
   }
   totals.Report(state);
 }
-BENCHMARK(BM_QtSessionBundled)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-void BM_QtSessionCapacity(benchmark::State& state) {
+template <typename Session>
+void SessionCapacity(benchmark::State& state) {
   bench::EnterDir(bench::CapacityDir());
   SessionTotals totals;
   int completed = 0, sessions = 0;
   for (auto _ : state) {
-    QtTimedSession s;
+    Session s;
     SampleSession(s, completed);
     BrowseSession(s, 2);
     totals.Add(s);
@@ -295,6 +361,15 @@ void BM_QtSessionCapacity(benchmark::State& state) {
   // Both directions of the sample complete in every session.
   state.counters["samples_complete"] = sessions ? completed / (2.0 * sessions) : 0;
 }
+
+void BM_QtSessionBundled(benchmark::State& state) { SessionBundled<QtTimedSession>(state); }
+void BM_QtSessionCapacity(benchmark::State& state) { SessionCapacity<QtTimedSession>(state); }
+// The baseline: the same sessions without widgets.
+void BM_MemorySessionBundled(benchmark::State& state) { SessionBundled<MemoryTimedSession>(state); }
+void BM_MemorySessionCapacity(benchmark::State& state) { SessionCapacity<MemoryTimedSession>(state); }
+BENCHMARK(BM_QtSessionBundled)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_QtSessionCapacity)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_MemorySessionBundled)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_MemorySessionCapacity)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace
