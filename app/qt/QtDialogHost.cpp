@@ -9,13 +9,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTextCursor>
-#include <QToolTip>
 
 #include <algorithm>
 #include <functional>
