@@ -5,22 +5,23 @@
 #pragma once
 #include <QString>
 
-class QListWidget;
+class CCandidateLineModel;
+class QListView;
 class QPoint;
 
 // The line to bring to the top for a text typed into the search box: the first line
 // that begins with it, otherwise the first line whose translation (the part between
 // the first and the second ";") begins with it, ASCII letters compared without case.
-// -1 when there is none or the text is empty.
-int TypeAheadRow(const QListWidget& list, const QString& typed);
+// -1 when there is none or the text is empty. Only the lines the view shows count.
+int TypeAheadRow(const CCandidateLineModel& lines, const QString& typed);
 
 // Scrolls `list` so that line `row` is at the top of its view (as far as the list
 // reaches), without selecting it.
-void ScrollLineToTop(QListWidget& list, int row);
+void ScrollLineToTop(QListView& list, int row);
 
 // Whether line `row` is wider than the part of the list that shows it.
-bool LineIsCutOff(const QListWidget& list, int row);
+bool LineIsCutOff(const QListView& list, int row);
 
 // The tooltip for the point `pos` of the list's viewport: the whole text of the line
 // there when that line is cut off, otherwise an empty text.
-QString LineToolTipAt(const QListWidget& list, const QPoint& pos);
+QString LineToolTipAt(const QListView& list, const QPoint& pos);

@@ -10,7 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextCursor>
@@ -217,8 +217,8 @@ TEST_F(CollectedTextKeeperTest, EveryChangeIsWrittenAMomentLaterAndAtTheEnd) {
 
   // The program's own changes count too: a pair added to the box.
   for (const char* line : {"나;I;;", "간다;go;;"}) {
-    QListWidget* list = qobject_cast<QListWidget*>(m_host->Control(IDC_CANDIDATES));
-    ClickListLine(list, static_cast<int>(list->row(list->findItems(Q(line), Qt::MatchExactly).first())));
+    auto* list = qobject_cast<QListView*>(m_host->Control(IDC_CANDIDATES));
+    ClickListLine(list, static_cast<int>(ListLines(list).indexOf(Q(line))));
     QTest::mouseClick(m_host->Control(IDC_CONFIRM), Qt::LeftButton);
   }
   QTest::mouseClick(m_host->Control(IDC_ADD_SENTENCE), Qt::LeftButton);
@@ -247,7 +247,7 @@ TEST_F(CollectedTextKeeperTest, RestorePutsTheKeptTextIntoTheBoxAndTheDialogWith
   EXPECT_EQ(Box()->textCursor().position(), Box()->document()->characterCount() - 1);
   EXPECT_FALSE(keeper->HasPendingWrite());
   // The list selection was left alone (a handler would have selected the first line).
-  EXPECT_TRUE(qobject_cast<QListWidget*>(m_host->Control(IDC_CANDIDATES))->selectedItems().isEmpty());
+  EXPECT_TRUE(SelectedListLine(qobject_cast<QListView*>(m_host->Control(IDC_CANDIDATES))).isEmpty());
   // The next pair is appended to the restored text.
   m_dlg.m_strSentence = "a";
   m_dlg.m_strTranslation = "b";

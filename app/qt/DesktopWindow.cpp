@@ -1,10 +1,11 @@
 #include "app/qt/DesktopWindow.h"
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 #include <QPlainTextEdit>
 
+#include "app/qt/CandidateLineModel.h"
+#include "app/qt/CandidateListBox.h"
 #include "app/qt/CandidateListView.h"
 #include "app/qt/CollectedTextMenu.h"
 #include "app/qt/ControlTexts.h"
@@ -13,10 +14,10 @@
 
 void FollowTypingInList(CQtDialogHost& host) {
   auto* search = qobject_cast<QLineEdit*>(host.Control(IDC_SEARCH));
-  auto* list = qobject_cast<QListWidget*>(host.Control(IDC_CANDIDATES));
+  auto* list = dynamic_cast<CCandidateListBox*>(host.Control(IDC_CANDIDATES));
   if (!search || !list) return;
   QObject::connect(search, &QLineEdit::textEdited, list,
-                   [list](const QString& text) { ScrollLineToTop(*list, TypeAheadRow(*list, text)); });
+                   [list](const QString& text) { ScrollLineToTop(*list, TypeAheadRow(list->Lines(), text)); });
 }
 
 void PrepareDesktopWindow(CQtDialogHost& host, const QLocale& locale) {

@@ -10,7 +10,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QLocale>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -72,16 +72,9 @@ class DialogWindow {
   bool Enabled(int id) const { return m_host->Control(id)->isEnabled(); }
   bool Checked(int id) const { return qobject_cast<QAbstractButton*>(m_host->Control(id))->isChecked(); }
 
-  QListWidget* List() const { return qobject_cast<QListWidget*>(m_host->Control(IDC_CANDIDATES)); }
-  QStringList Lines() const {
-    QStringList lines;
-    for (int i = 0; i < List()->count(); ++i) lines << List()->item(i)->text();
-    return lines;
-  }
-  QString Selected() const {
-    QList<QListWidgetItem*> selected = List()->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
-  }
+  QListView* List() const { return qobject_cast<QListView*>(m_host->Control(IDC_CANDIDATES)); }
+  QStringList Lines() const { return ListLines(List()); }
+  QString Selected() const { return SelectedListLine(List()); }
 
   // Clicks the line that reads `line`; false when the list has no such line.
   bool Pick(const QString& line) {
@@ -414,7 +407,7 @@ TEST(InterpreterScreenshot, RendersTheProgramOnItsDictionaries) {
     if (composeLines(liked) && window.Enabled(IDC_ADD_SENTENCE)) {
       window.Click(IDC_ADD_SENTENCE);
       scripted = composeLines(started);
-      if (scripted && window.List()->count() > 0) ClickListLine(window.List(), 0);
+      if (scripted && window.List()->model()->rowCount() > 0) ClickListLine(window.List(), 0);
     }
     if (!scripted) {
       window.Click(IDC_RESTART);
@@ -424,7 +417,7 @@ TEST(InterpreterScreenshot, RendersTheProgramOnItsDictionaries) {
       }
       // The next sentence half done, with its candidates in the list and one picked.
       compose(2);
-      if (window.List()->count() > 1) ClickListLine(window.List(), 1);
+      if (window.List()->model()->rowCount() > 1) ClickListLine(window.List(), 1);
     }
     Render(window, "daolsae-screenshot.png");
   }

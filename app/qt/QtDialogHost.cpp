@@ -8,22 +8,20 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTextCursor>
-#include <QToolTip>
 
 #include <algorithm>
 #include <functional>
 #include <utility>
 
 #include "app/Framework.h"
-#include "app/qt/CandidateListView.h"
+#include "app/qt/CandidateLineModel.h"
+#include "app/qt/CandidateListBox.h"
 #include "app/qt/DevicePixels.h"
 #include "base/Cp949.h"
 
@@ -83,95 +81,6 @@ class ChangeGuard {
 
  private:
   int& m_depth;
-};
-
-// A list widget whose mouse works like the classic list box: pressing selects the
-// line under the pointer (below the last line: the last line), dragging follows the
-// pointer, and releasing the button notifies the selection, also when the line was
-// selected already. Keyboard changes of the selection notify at once. A double click
-// on a line, or Enter while the list has the focus and a line is selected, chooses
-// that line outright. A line too wide for the list shows its whole text as a tooltip.
-class CandidateListWidget : public QListWidget {
- public:
-  explicit CandidateListWidget(QWidget* parent) : QListWidget(parent) {
-    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
-      if (m_nProgramChange == 0 && !m_bTracking && currentRow() >= 0 && !selectedItems().isEmpty())
-        m_onUserSelect();
-    });
-  }
-  std::function<void()> m_onUserSelect;
-  std::function<void()> m_onChoose;
-  int m_nProgramChange = 0;
-
- protected:
-  void mousePressEvent(QMouseEvent* event) override {
-    if (event->button() != Qt::LeftButton) return;
-    setFocus(Qt::MouseFocusReason);
-    m_bTracking = true;
-    SelectAt(event->position().toPoint());
-  }
-  void mouseDoubleClickEvent(QMouseEvent* event) override {
-    mousePressEvent(event);
-    m_bDoubleClick = m_bTracking;
-  }
-  void mouseMoveEvent(QMouseEvent* event) override {
-    if (m_bTracking && (event->buttons() & Qt::LeftButton)) SelectAt(event->position().toPoint());
-  }
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    if (event->button() != Qt::LeftButton || !m_bTracking) return;
-    m_bTracking = false;
-    const bool doubleClick = std::exchange(m_bDoubleClick, false);
-    if (count() == 0 || selectedItems().isEmpty()) return;
-    m_onUserSelect();
-    // The second click of a double click on a line: that line is chosen.
-    if (doubleClick && indexAt(event->position().toPoint()).isValid() && !selectedItems().isEmpty())
-      m_onChoose();
-  }
-  void keyPressEvent(QKeyEvent* event) override {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    // The keypad's Enter comes with the keypad modifier; other modifiers are not Enter.
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (enter && plain && !selectedItems().isEmpty()) {
-      m_onChoose();
-      return;
-    }
-    QListWidget::keyPressEvent(event);
-  }
-  bool viewportEvent(QEvent* event) override {
-    if (event->type() != QEvent::ToolTip) return QListWidget::viewportEvent(event);
-    auto* help = static_cast<QHelpEvent*>(event);
-    const QString text = LineToolTipAt(*this, help->pos());
-    if (text.isEmpty()) {
-      QToolTip::hideText();
-      event->ignore();
-    } else {
-      // Shown while the pointer stays on that line.
-      QToolTip::showText(help->globalPos(), text, viewport(), visualItemRect(itemAt(help->pos())));
-    }
-    return true;
-  }
-
- private:
-  void SelectAt(const QPoint& point) {
-    if (count() == 0) return;
-    QModelIndex index = indexAt(point);
-    int row = index.isValid() ? index.row() : -1;
-    if (row < 0) {
-      if (point.y() < 0)  // dragged above the list: one line up
-        row = std::max(0, currentRow() - 1);
-      else if (point.y() >= viewport()->height())  // dragged below the list: one line down
-        row = std::min(count() - 1, currentRow() + 1);
-      else if (point.y() >= visualItemRect(item(count() - 1)).top())  // below the last line
-        row = count() - 1;
-      else
-        return;
-    }
-    setCurrentRow(row);
-    scrollToItem(item(row));
-  }
-
-  bool m_bTracking = false;
-  bool m_bDoubleClick = false;
 };
 
 }  // namespace
@@ -358,15 +267,17 @@ class CQtDialogHost::ButtonPeer : public IButtonPeer {
   std::string m_strCaption;
 };
 
-// The candidate list. Each line keeps its code page 949 bytes beside the shown text,
-// so that the program reads back exactly what it inserted.
+// The candidate list. Its model keeps each line's code page 949 bytes, so that the
+// program reads back exactly what it inserted; the lines of one fill reach the view in
+// one batch when the handler is done (or when the program selects a line).
 class CQtDialogHost::ListPeer : public IListPeer {
  public:
-  explicit ListPeer(CandidateListWidget* list) : m_pList(list) {}
+  explicit ListPeer(CCandidateListBox* list) : m_pList(list) {}
 
   void ResetContent() override {
     ChangeGuard guard(m_pList->m_nProgramChange);
-    m_pList->clear();
+    m_pList->HideLineToolTip();
+    m_pList->Lines().Clear();
     // The view would keep its scroll position for the next lines; a new list starts
     // at its top.
     m_pList->verticalScrollBar()->setValue(0);
@@ -374,43 +285,41 @@ class CQtDialogHost::ListPeer : public IListPeer {
   }
 
   int InsertString(int index, const std::string& text) override {
-    int count = m_pList->count();
+    const int count = GetCount();
     if (index < -1 || index > count) return -1;
-    if (index == -1) index = count;
     ChangeGuard guard(m_pList->m_nProgramChange);
-    auto* item = new QListWidgetItem(ToQt(text));
-    item->setData(kBytesRole, QByteArray::fromStdString(text));
-    m_pList->insertItem(index, item);
+    if (index == -1 || index == count) {
+      m_pList->Lines().Append(text);
+      return count;
+    }
+    m_pList->Lines().Insert(index, text);
     return index;
   }
 
-  int GetCount() const override { return m_pList->count(); }
+  int GetCount() const override { return m_pList->Lines().LineCount(); }
 
-  int GetCurSel() const override {
-    QList<QListWidgetItem*> selected = m_pList->selectedItems();
-    return selected.isEmpty() ? -1 : m_pList->row(selected.first());
-  }
+  int GetCurSel() const override { return m_pList->SelectedRow(); }
 
   void SetCurSel(int index) override {
-    if (index >= m_pList->count()) return;
+    if (index >= GetCount()) return;
     ChangeGuard guard(m_pList->m_nProgramChange);
-    if (index < 0) {
-      m_pList->clearSelection();
-      m_pList->setCurrentRow(-1);
-      return;
-    }
-    m_pList->setCurrentRow(index);
-    m_pList->scrollToItem(m_pList->item(index), QAbstractItemView::EnsureVisible);
+    Publish();  // the view must know the line before it can select it
+    m_pList->SelectRow(index);
   }
 
   std::string GetText(int index) const override {
-    if (index < 0 || index >= m_pList->count()) return std::string();
-    return m_pList->item(index)->data(kBytesRole).toByteArray().toStdString();
+    if (index < 0 || index >= GetCount()) return std::string();
+    return m_pList->Lines().Line(index);
+  }
+
+  // Tells the view about the lines inserted since it last heard of any.
+  void Publish() {
+    ChangeGuard guard(m_pList->m_nProgramChange);
+    m_pList->Lines().Publish();
   }
 
  private:
-  static constexpr int kBytesRole = Qt::UserRole;
-  CandidateListWidget* m_pList;
+  CCandidateListBox* m_pList;
 };
 
 CQtDialogHost::CQtDialogHost(const DialogTemplate& dialogTemplate, CDialog* dialog)
@@ -452,14 +361,14 @@ void CQtDialogHost::BuildControl(const ControlTemplate& control) {
         auto peer = std::make_unique<EditPeer>(edit, nullptr);
         EditPeer* raw = peer.get();
         QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this, raw, id] {
-          if (!raw->IsProgramChange()) m_pDialog->OnControlEvent(id, ControlEvent::TextChanged);
+          if (!raw->IsProgramChange()) Notify(id, ControlEvent::TextChanged);
         });
         m_edits[id] = std::move(peer);
         widget = edit;
       } else {
         auto* edit = new QLineEdit(m_window.get());
         QObject::connect(edit, &QLineEdit::textEdited, edit,
-                         [this, id] { m_pDialog->OnControlEvent(id, ControlEvent::TextChanged); });
+                         [this, id] { Notify(id, ControlEvent::TextChanged); });
         m_edits[id] = std::make_unique<EditPeer>(nullptr, edit);
         widget = edit;
       }
@@ -477,23 +386,22 @@ void CQtDialogHost::BuildControl(const ControlTemplate& control) {
         button->setAutoExclusive(true);
       }
       QObject::connect(button, &QAbstractButton::clicked, button,
-                       [this, id] { m_pDialog->OnControlEvent(id, ControlEvent::Clicked); });
+                       [this, id] { Notify(id, ControlEvent::Clicked); });
       m_buttons[id] = std::make_unique<ButtonPeer>(button, Utf8ToCp949(control.szCaptionUtf8));
       widget = button;
       break;
     }
     case ControlKind::ListBox: {
-      auto* list = new CandidateListWidget(m_window.get());
+      auto* list = new CCandidateListBox(m_window.get());
       list->setSelectionMode(QAbstractItemView::SingleSelection);
-      list->setSortingEnabled(false);
       list->setUniformItemSizes(true);
       list->setEditTriggers(QAbstractItemView::NoEditTriggers);
       list->setTextElideMode(Qt::ElideNone);
       list->setVerticalScrollBarPolicy((control.styles & kStyleVScroll) ? Qt::ScrollBarAsNeeded
                                                                         : Qt::ScrollBarAlwaysOff);
       list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-      list->m_onUserSelect = [this, id] { m_pDialog->OnControlEvent(id, ControlEvent::SelChange); };
-      list->m_onChoose = [this, id] { m_pDialog->OnControlEvent(id, ControlEvent::DoubleClicked); };
+      list->m_onUserSelect = [this, id] { Notify(id, ControlEvent::SelChange); };
+      list->m_onChoose = [this, id] { Notify(id, ControlEvent::DoubleClicked); };
       m_lists[id] = std::make_unique<ListPeer>(list);
       widget = list;
       break;
@@ -576,11 +484,25 @@ bool CQtDialogHost::FilterKey(QObject* receiver, int qtKey) {
     return false;
   }
   int key = DialogKeyCode(qtKey);
-  if (m_pDialog->PreTranslateMessage({key, id})) return true;
+  const bool handled = m_pDialog->PreTranslateMessage({key, id});
+  PublishLists();
+  if (handled) return true;
   // Enter reaches the control as an ordinary key: the dialog's filter hands it past the
   // dialog manager, so every multi-line edit breaks the line and a single-line edit,
   // a button or the list does nothing with it.
   return false;
 }
 
-void CQtDialogHost::OnSystemClose() { m_pDialog->OnClose(); }
+void CQtDialogHost::OnSystemClose() {
+  m_pDialog->OnClose();
+  PublishLists();
+}
+
+void CQtDialogHost::Notify(int id, ControlEvent event) {
+  m_pDialog->OnControlEvent(id, event);
+  PublishLists();
+}
+
+void CQtDialogHost::PublishLists() {
+  for (auto& [id, list] : m_lists) list->Publish();
+}

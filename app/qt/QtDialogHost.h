@@ -13,6 +13,7 @@
 #include <QRect>
 
 #include "app/ControlHost.h"
+#include "app/Framework.h"
 #include "res/DialogTemplate.h"
 
 class CDialog;
@@ -82,6 +83,10 @@ class CQtDialogHost : public IDialogHost {
   class ListPeer;
 
   void BuildControl(const ControlTemplate& control);
+  // Hands a user event to the dialog; the lines its handler put into a list reach the
+  // view when it returns, in one batch.
+  void Notify(int id, ControlEvent event);
+  void PublishLists();
   // The dialog's key filter first; true when the key press is consumed.
   bool FilterKey(QObject* receiver, int qtKey);
   void OnSystemClose();

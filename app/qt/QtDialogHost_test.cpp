@@ -12,11 +12,12 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -26,6 +27,7 @@
 #include <vector>
 
 #include "app/Framework.h"
+#include "app/qt/CandidateLineModel.h"
 #include "app/qt/CandidateListView.h"
 #include "app/qt/QtTestSupport.h"
 #include "base/Cp949.h"
@@ -188,10 +190,10 @@ TEST_F(QtHostTest, ControlsHaveTheTemplateKindsCaptionsAndStyles) {
     EXPECT_TRUE(edit->toPlainText().isEmpty()) << id;
   }
   ASSERT_NE(Widget<QLineEdit>(IDC_SEARCH), nullptr);
-  auto* list = Widget<QListWidget>(IDC_CANDIDATES);
+  auto* list = Widget<QListView>(IDC_CANDIDATES);
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
-  EXPECT_FALSE(list->isSortingEnabled());
+  EXPECT_TRUE(list->uniformItemSizes());
   for (int id : {IDC_STEP_BACK, IDC_CONFIRM, IDC_RESTART, IDC_ADD_SENTENCE}) {
     auto* button = Widget<QPushButton>(id);
     ASSERT_NE(button, nullptr) << id;
@@ -416,7 +418,9 @@ class QtListTest : public QtHostTest {
     return K("줄") + text;
   }
   IListPeer* List() { return m_host.List(IDC_CANDIDATES); }
-  QListWidget* Widget() { return QtHostTest::Widget<QListWidget>(IDC_CANDIDATES); }
+  QListView* Widget() { return QtHostTest::Widget<QListView>(IDC_CANDIDATES); }
+  QModelIndex Index(int row) { return Widget()->model()->index(row, 0); }
+  QRect LineRect(int row) { return Widget()->visualRect(Index(row)); }
 };
 
 TEST_F(QtListTest, LinesKeepTheOrderTheyAreInsertedIn) {
@@ -429,7 +433,8 @@ TEST_F(QtListTest, LinesKeepTheOrderTheyAreInsertedIn) {
   ASSERT_EQ(list->GetCount(), 4);
   const std::string expected[] = {K("가"), "b", "a", "c"};
   for (int i = 0; i < 4; ++i) EXPECT_EQ(list->GetText(i), expected[i]) << i;
-  EXPECT_EQ(Widget()->item(0)->text(), QString::fromUtf8("가"));
+  QApplication::processEvents();  // the view hears of the lines
+  EXPECT_EQ(ListLines(Widget()), QStringList({QString::fromUtf8("가"), "b", "a", "c"}));
   EXPECT_EQ(list->GetText(4), "");
   EXPECT_EQ(list->GetText(-1), "");
 }
@@ -479,7 +484,7 @@ TEST_F(QtListTest, EveryMouseClickOnALineNotifiesOnce) {
 TEST_F(QtListTest, ClickBelowTheLastLineSelectsTheLastLine) {
   Fill(3);
   ShowAndActivate(m_host);
-  QPoint below = Widget()->visualItemRect(Widget()->item(2)).bottomLeft() + QPoint(5, 20);
+  QPoint below = LineRect(2).bottomLeft() + QPoint(5, 20);
   QTest::mouseClick(Widget()->viewport(), Qt::LeftButton, Qt::NoModifier, below);
   EXPECT_EQ(List()->GetCurSel(), 2);
   EXPECT_EQ(EventCount(IDC_CANDIDATES, ControlEvent::SelChange), 1);
@@ -512,7 +517,7 @@ TEST_F(QtListTest, SelectingALineFifteenBelowFirstBringsTheLineNearTheTop) {
   const int line = 150;
   List()->SetCurSel(line + 15);
   List()->SetCurSel(line);
-  QRect rect = Widget()->visualItemRect(Widget()->item(line));
+  QRect rect = LineRect(line);
   EXPECT_TRUE(Widget()->viewport()->rect().contains(rect)) << rect.y();
   EXPECT_LT(rect.y(), Widget()->viewport()->height() / 2);
   EXPECT_EQ(List()->GetCurSel(), line);
@@ -531,7 +536,7 @@ TEST_F(QtListTest, ANewListStartsAtItsTop) {
   EXPECT_EQ(List()->GetCurSel(), -1);
   // A line the program selects in the new list is still brought into view.
   List()->SetCurSel(200);
-  QRect rect = Widget()->visualItemRect(Widget()->item(200));
+  QRect rect = LineRect(200);
   EXPECT_TRUE(Widget()->viewport()->rect().contains(rect)) << rect.y();
 }
 
@@ -568,16 +573,121 @@ TEST_F(QtListTest, ALineTooWideForTheListShowsItsWholeTextAsATooltip) {
   } cases[] = {{0, false}, {1, true}};
   for (const auto& c : cases) {
     EXPECT_EQ(LineIsCutOff(*Widget(), c.row), c.cutOff) << c.row;
-    QPoint pos = Widget()->visualItemRect(Widget()->item(c.row)).center();
+    QPoint pos = LineRect(c.row).center();
     QHelpEvent help(QEvent::ToolTip, pos, Widget()->viewport()->mapToGlobal(pos));
     QApplication::sendEvent(Widget()->viewport(), &help);
     EXPECT_EQ(QToolTip::isVisible(), c.cutOff) << c.row;
     if (c.cutOff) {
-      EXPECT_EQ(QToolTip::text(), Widget()->item(c.row)->text());
+      EXPECT_EQ(QToolTip::text(), Index(c.row).data().toString());
     }
   }
   // Below the last line there is no line and no tooltip.
   EXPECT_EQ(LineToolTipAt(*Widget(), QPoint(2, Widget()->viewport()->height() - 2)), QString());
+}
+
+TEST_F(QtListTest, LinesReachTheViewInOneBatchWhenTheHandlerIsDone) {
+  ShowAndActivate(m_host);
+  QSignalSpy inserted(Widget()->model(), &QAbstractItemModel::rowsInserted);
+  // A click whose handler fills the list, as a confirm click does.
+  m_dlg.m_onEvent = [this](int id, ControlEvent event) {
+    if (id != IDC_CONFIRM || event != ControlEvent::Clicked) return;
+    List()->ResetContent();
+    Fill(500);
+  };
+  QTest::mouseClick(m_host.Control(IDC_CONFIRM), Qt::LeftButton);
+  // Right after the handler, before any event is processed, the view has every line,
+  // told in one notification.
+  EXPECT_EQ(Widget()->model()->rowCount(), 500);
+  EXPECT_EQ(inserted.count(), 1);
+  EXPECT_EQ(List()->GetCount(), 500);
+
+  // A line the program adds outside any handler, after the view has painted, shows as
+  // soon as control returns to the event loop.
+  QApplication::processEvents();
+  List()->InsertString(-1, Line(500));
+  EXPECT_EQ(List()->GetCount(), 501);  // the program sees it at once
+  QApplication::processEvents();
+  ASSERT_EQ(Widget()->model()->rowCount(), 501);
+  EXPECT_EQ(Index(500).data().toString(), QString::fromStdString(Cp949ToUtf8(Line(500))));
+  ClickListLine(Widget(), 500);
+  EXPECT_EQ(List()->GetCurSel(), 500);
+  EXPECT_EQ(EventCount(IDC_CANDIDATES, ControlEvent::SelChange), 1);
+}
+
+TEST_F(QtListTest, EveryLineReadsBackAsInsertedAndShowsAsItsText) {
+  // Appends and inserts mixed, outside any handler; odd bytes included.
+  static const struct {
+    int index;
+    std::string bytes;
+  } inserts[] = {
+      {-1, K("사과;apple;과일;")},
+      {-1, ""},                                   // an empty line
+      {0, std::string("\x80z") + K("가") + "\xFF"},  // no code page 949 text
+      {-1, std::string(300, 'w') + ";"},
+      {2, K("가운데")},                           // between pending appends
+      {5, "last"},
+  };
+  std::vector<std::string> expected;
+  for (const auto& c : inserts) {
+    const int at = c.index < 0 ? static_cast<int>(expected.size()) : c.index;
+    EXPECT_EQ(List()->InsertString(c.index, c.bytes), at) << c.bytes;
+    expected.insert(expected.begin() + at, c.bytes);
+  }
+  QApplication::processEvents();
+  ASSERT_EQ(List()->GetCount(), static_cast<int>(expected.size()));
+  ASSERT_EQ(Widget()->model()->rowCount(), static_cast<int>(expected.size()));
+  for (int i = 0; i < static_cast<int>(expected.size()); ++i) {
+    EXPECT_EQ(List()->GetText(i), expected[i]) << i;
+    EXPECT_EQ(Index(i).data().toString(), QString::fromStdString(Cp949ToUtf8(expected[i]))) << i;
+  }
+}
+
+constexpr int kTooltipFadeMs = 2000;
+
+TEST_F(QtListTest, AResetWhileATooltipShowsTakesTheTooltipAway) {
+  const std::string wide = K("아주 긴 줄") + std::string(200, 'w') + ";";
+  List()->InsertString(-1, wide);
+  ShowAndActivate(m_host);
+  const QPoint pos = LineRect(0).center();
+  QHelpEvent help(QEvent::ToolTip, pos, Widget()->viewport()->mapToGlobal(pos));
+  QApplication::sendEvent(Widget()->viewport(), &help);
+  ASSERT_TRUE(QToolTip::isVisible());
+  // Qt lets a tooltip fade out within a moment; left alone it would stay for seconds.
+  const auto hidden = [] { return QTest::qWaitFor([] { return !QToolTip::isVisible(); }, kTooltipFadeMs); };
+  List()->ResetContent();
+  EXPECT_TRUE(hidden());
+  // The next line at that place has its own tooltip, or none.
+  List()->InsertString(-1, Line(0));
+  QApplication::processEvents();
+  QApplication::sendEvent(Widget()->viewport(), &help);
+  EXPECT_TRUE(hidden());
+  EXPECT_EQ(LineToolTipAt(*Widget(), pos), QString());
+}
+
+TEST_F(QtListTest, TypeAheadComparesLinesAsTheirCharacters) {
+  // 0x81 0x41 and 0x81 0x61 are two Hangul syllables whose second bytes are "A" and "a":
+  // letters compared without case must not make them one.
+  const std::string upperTrail = "\x81\x41";
+  const std::string lowerTrail = "\x81\x61";
+  for (const std::string& line : {std::string("Apple;") + K("사과") + ";;", lowerTrail + ";gak;;",
+                                  std::string("\x80z;bad;;"), K("사과;apple;;")})
+    List()->InsertString(-1, line);
+  QApplication::processEvents();
+  const auto& lines = static_cast<const CCandidateLineModel&>(*Widget()->model());
+  const struct {
+    QString typed;
+    int row;
+  } cases[] = {
+      {QStringLiteral("aPPLE"), 0},
+      {QString::fromUtf8("사"), 3},
+      {QStringLiteral("GA"), 1},  // a translation
+      {QString::fromStdString(Cp949ToUtf8(lowerTrail)), 1},
+      {QString::fromStdString(Cp949ToUtf8(upperTrail)), -1},
+      {QString(QChar(0xFFFD)), 2},  // no code page 949 text: compared as shown
+      {QString::fromUtf8("\xF0\x9F\x98\x80"), -1},
+      {QString(), -1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TypeAheadRow(lines, c.typed), c.row) << c.typed.toStdString();
 }
 
 // ---- Message boxes ----------------------------------------------------------------

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QInputMethodEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
@@ -26,18 +26,32 @@ void FocusControl(QWidget* widget) {
   ASSERT_TRUE(QTest::qWaitFor([widget] { return widget->hasFocus(); }));
 }
 
-void ClickListLine(QListWidget* list, int row) {
-  list->scrollToItem(list->item(row));
-  QRect rect = list->visualItemRect(list->item(row));
+void ClickListLine(QListView* list, int row) {
+  const QModelIndex index = list->model()->index(row, 0);
+  list->scrollTo(index);
+  QRect rect = list->visualRect(index);
   QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
 }
 
-void DoubleClickListLine(QListWidget* list, int row) {
-  list->scrollToItem(list->item(row));
-  QPoint point = list->visualItemRect(list->item(row)).center();
+void DoubleClickListLine(QListView* list, int row) {
+  const QModelIndex index = list->model()->index(row, 0);
+  list->scrollTo(index);
+  QPoint point = list->visualRect(index).center();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, point);
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, point);
   QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+}
+
+QStringList ListLines(const QListView* list) {
+  QStringList lines;
+  const int count = list->model()->rowCount();
+  for (int row = 0; row < count; ++row) lines << list->model()->index(row, 0).data().toString();
+  return lines;
+}
+
+QString SelectedListLine(const QListView* list) {
+  const QModelIndexList selected = list->selectionModel()->selectedIndexes();
+  return selected.isEmpty() ? QString() : selected.first().data().toString();
 }
 
 void PressKey(int qtKey) {

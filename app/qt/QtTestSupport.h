@@ -8,7 +8,7 @@
 #include <string>
 
 class CQtDialogHost;
-class QListWidget;
+class QListView;
 class QWidget;
 
 // Shows the host's window and waits until it is active, so that keys reach the focus.
@@ -18,11 +18,15 @@ void ShowAndActivate(CQtDialogHost& host);
 void FocusControl(QWidget* widget);
 
 // A left click in the middle of line `row` of `list` (scrolled into view first).
-void ClickListLine(QListWidget* list, int row);
+void ClickListLine(QListView* list, int row);
 
 // A double click in the middle of line `row` of `list`, as the window system delivers
 // it: press and release, then the double-click press and its release.
-void DoubleClickListLine(QListWidget* list, int row);
+void DoubleClickListLine(QListView* list, int row);
+
+// The lines `list` shows, and the text of its selected line (empty when none is).
+QStringList ListLines(const QListView* list);
+QString SelectedListLine(const QListView* list);
 
 // One key press (and release) delivered to the widget that has the focus.
 void PressKey(int qtKey);
