@@ -1,13 +1,16 @@
 // The candidate list: which lines the list box offers for the next step, and the key of
 // each line. Owns the two indexes built when the program starts, the runs and free-slot
 // lines of one list's merge and the key table; reads the dictionaries of the direction
-// afresh on every build. Owned by the dialog, which hands it a sink over its list
-// control; tests, fuzzers and benchmarks drive it without any dialog.
+// afresh on every build, except the first items of the sentence patterns, which it keeps
+// while their file is unchanged (candidates/PatternStarts.h). Owned by the dialog, which
+// hands it a sink over its list control; tests, fuzzers and benchmarks drive it without
+// any dialog.
 #pragma once
 #include <string>
 #include <string_view>
 
 #include "candidates/CandidateTables.h"
+#include "candidates/PatternStarts.h"
 #include "dict/Capacities.h"
 
 class CDexFile;
@@ -63,11 +66,15 @@ class CCandidateList {
 
   unsigned char m_bKoreanSource = 1;  // direction of the last build: 1 Korean to English
 
+  // The first items of the sentence patterns, kept between builds: [0] English to
+  // Korean (ekchange.dex), [1] Korean to English (change.dex).
+  CPatternStarts m_patternStarts[2];
+
  private:
   // Pieces of the builder (candidates/CandidateList.cpp).
   void AddFreeSlot(const std::string& strItem, std::string_view szMarker);
   void OfferPatternItem(const std::string& strItem, std::string& strAccumulator);
-  void ScanPatternStarts(std::string& strAccumulator);
+  void OfferPatternStarts(std::string& strAccumulator);
   void ContinuePatterns(const CSentenceBuilder& builder, int nLastStep, std::string& strAccumulator);
   void ContinuePhrase(CSentenceBuilder& builder, int nLastStep, std::string& strAccumulator);
   void ContinueGroup(CSentenceBuilder& builder, int nLastStep, std::string& strAccumulator);

@@ -9,9 +9,17 @@
 // The length is taken once, at opening: a file replaced (renamed over) while a call
 // runs is seen as it was when the call opened it; a file shortened in place reads as
 // zero bytes past its new end instead of faulting.
+//
+// When the in-memory dictionaries are on (dict/MemoryDictionaries.h: fuzz targets,
+// tests) the name is looked up there instead, with the same missing-file rule.
 #pragma once
 #include <cstddef>
+#include <memory>
 #include <string>
+
+#include "dict/DexStamp.h"
+
+struct MemoryDictionary;
 
 // How a call will read the file: a few records anywhere, or every record in order.
 enum class DexAccess { Probes, Pass };
@@ -38,15 +46,22 @@ class CDexFile {
 
   long Size() const { return m_nSize; }
 
+  // What identifies the content opened (DexStamp.h), for indexes kept between calls.
+  const DexStamp& Stamp() const { return m_stamp; }
+
  private:
+  void OpenFile(const char* fileName, DexAccess access);
+  void OpenMemory(const char* fileName);
   // Copies size bytes at the position from the read-ahead block, refilling it as needed.
   void ReadAhead(unsigned char* buffer, std::size_t size);
 
-  const unsigned char* m_pData = nullptr;  // the mapping (probes)
+  const unsigned char* m_pData = nullptr;  // the mapping (probes) or the memory buffer
+  std::shared_ptr<const MemoryDictionary> m_pMemory;  // the buffer, when in memory
   int m_fd = -1;                           // the open file (pass)
   std::string m_block;                     // read-ahead block (pass)
   long m_nBlockStart = 0;
   long m_nBlockLength = 0;
   long m_nSize = 0;
   long m_nPosition = 0;
+  DexStamp m_stamp;
 };
