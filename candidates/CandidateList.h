@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "candidates/CandidateTables.h"
+#include "candidates/ListKeys.h"
 #include "candidates/PatternStarts.h"
 #include "dict/Capacities.h"
 
@@ -62,7 +63,7 @@ class CCandidateList {
   CandCode m_candCodes[kMaxTableEntries];
   int m_nCandCodes = -1;
 
-  std::string m_strListKeys[kMaxListLines];  // key of each candidate line
+  CListKeys m_strListKeys;  // key of each candidate line
 
   unsigned char m_bKoreanSource = 1;  // direction of the last build: 1 Korean to English
 

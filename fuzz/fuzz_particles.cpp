@@ -37,8 +37,8 @@ Expected Scan(const std::vector<std::string>& patterns, int lo, int hi, const st
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  fuzz::EnterScratchDir(argc, argv);
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fuzz::UseMemoryDictionaries();
   return 0;
 }
 
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string sentence(end == std::string_view::npos ? std::string_view() : control.substr(end + 1));
   if (sentence.size() > kMaxSentence) sentence.resize(kMaxSentence);
 
-  auto corrector = std::make_unique<CParticleCorrector>();
+  auto* corrector = &fuzz::Fresh<CParticleCorrector>();
   {
     CDexFile file(kTosi);
     const int count = static_cast<int>(sections[0].size() / kParticleRecordSize);
