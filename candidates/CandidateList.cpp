@@ -99,6 +99,11 @@ void CCandidateList::OfferPatternStarts(std::string& strAccumulator) {
     OfferPatternItem(item, strAccumulator);
 }
 
+void CCandidateList::PrepareFirstList(unsigned char bKoreanSource) {
+  CDexFile file(FilesFor(bKoreanSource).szPatterns, DexAccess::Pass, DexIfMissing::StayClosed);
+  if (file.IsOpen() && file.Stamp().bSettled) m_patternStarts[bKoreanSource ? 1 : 0].Of(file);
+}
+
 void CCandidateList::ContinuePatterns(const CSentenceBuilder& builder, int nLastStep,
                                       std::string& strAccumulator) {
   const std::string chain = JoinChain(builder.m_work, 0, nLastStep, ChainKind::Pattern);

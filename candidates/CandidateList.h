@@ -36,6 +36,12 @@ class CCandidateList {
   // The first keys of the phrase rules by result key, both directions (gu.dex, ekgu.dex).
   void LoadGuFirstKeys();
 
+  // Reads ahead the first items of direction bKoreanSource's sentence patterns, so that
+  // the first list of that direction finds them kept. Only a file that can be opened and
+  // has settled is read (DexStamp.h); anything else is left to the build that needs it,
+  // which ends the program for a missing file as always.
+  void PrepareFirstList(unsigned char bKoreanSource);
+
   // Empties the sink and fills it with the list for the step after nSteps committed
   // steps, in direction bKoreanSource: the first list of a sentence when nSteps <= 0,
   // otherwise what may follow the builder's working records as the last completion

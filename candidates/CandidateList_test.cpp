@@ -470,6 +470,23 @@ TEST_F(PatternStartsTest, ASettledFileIsReadOnceAFreshOneOnEveryBuild) {
   EXPECT_EQ(KoreanStarts().PassCount(), 3);
 }
 
+TEST_F(PatternStartsTest, TheOtherDirectionIsReadAheadOnlyFromASettledFile) {
+  Open();
+  const CPatternStarts& english = m_list->m_patternStarts[0];
+  m_list->PrepareFirstList(0);
+  EXPECT_EQ(english.PassCount(), 0) << "fresh: what it read would not be trusted";
+  Settle();
+  RemoveFile("ekchange.dex");
+  m_list->PrepareFirstList(0);  // must not end the program
+  EXPECT_EQ(english.PassCount(), 0) << "missing";
+  WritePatterns("ekchange.dex", {{",zA,", ""}});
+  Settle();
+  m_list->PrepareFirstList(0);
+  EXPECT_EQ(english.PassCount(), 1) << "settled";
+  m_list->Build(*m_builder, 0, 0, m_sink);
+  EXPECT_EQ(english.PassCount(), 1) << "the first English list takes what was read ahead";
+}
+
 TEST_F(PatternStartsTest, AFileRemovedAfterBeingKeptStillEndsTheProgram) {
   Settle();
   Open();

@@ -56,47 +56,50 @@ namespace {
 constexpr std::size_t kReadAheadBytes = 64 * 1024;  // one block of a pass
 }  // namespace
 
-CDexFile::CDexFile(const char* fileName, DexAccess access) {
-  if (MemoryDictionariesInUse())
-    OpenMemory(fileName);
-  else
-    OpenFile(fileName, access);
+CDexFile::CDexFile(const char* fileName, DexAccess access, DexIfMissing ifMissing) {
+  m_bOpen = MemoryDictionariesInUse() ? OpenMemory(fileName) : OpenFile(fileName, access);
+  if (m_bOpen) return;
+  if (ifMissing == DexIfMissing::EndProgram) EndForMissingDictionary(fileName);
+  m_nSize = 0;
+  m_stamp = DexStamp();
 }
 
-void CDexFile::OpenMemory(const char* fileName) {
+bool CDexFile::OpenMemory(const char* fileName) {
   m_pMemory = FindMemoryDictionary(fileName);
-  if (!m_pMemory) EndForMissingDictionary(fileName);
+  if (!m_pMemory) return false;
   m_pData = reinterpret_cast<const unsigned char*>(m_pMemory->strBytes.data());
   m_nSize = static_cast<long>(m_pMemory->strBytes.size());
   m_stamp = StampOfVersion(m_pMemory->nVersion, m_nSize);
+  return true;
 }
 
-void CDexFile::OpenFile(const char* fileName, DexAccess access) {
+bool CDexFile::OpenFile(const char* fileName, DexAccess access) {
   // Non-blocking, so that a named pipe in a dictionary's place cannot hang the open; a
   // file that is not a regular file is then refused below.
   int fd = ::open(fileName, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) EndForMissingDictionary(fileName);
+  if (fd < 0) return false;
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
-    EndForMissingDictionary(fileName);
+    return false;
   }
   m_nSize = static_cast<long>(info.st_size);
   m_stamp = StampOfFile(info);
   if (access == DexAccess::Pass) {
     m_fd = fd;  // the block is allocated at the first read
-    return;
+    return true;
   }
   if (m_nSize > 0) {
     void* map = ::mmap(nullptr, static_cast<std::size_t>(m_nSize), PROT_READ, MAP_PRIVATE, fd, 0);
     if (map == MAP_FAILED) {
       ::close(fd);
-      EndForMissingDictionary(fileName);
+      return false;
     }
     m_pData = static_cast<const unsigned char*>(map);
     InstallBusErrorGuard();
   }
   ::close(fd);
+  return true;
 }
 
 CDexFile::~CDexFile() {

@@ -24,10 +24,15 @@ struct MemoryDictionary;
 // How a call will read the file: a few records anywhere, or every record in order.
 enum class DexAccess { Probes, Pass };
 
+// What a file that cannot be opened does: end the program (every reader), or leave the
+// object closed, reading as an empty file (a look ahead that must not end anything).
+enum class DexIfMissing { EndProgram, StayClosed };
+
 class CDexFile {
  public:
   // Opens the file, or ends the program with status 1 (EndForMissingDictionary).
-  explicit CDexFile(const char* fileName, DexAccess access = DexAccess::Probes);
+  explicit CDexFile(const char* fileName, DexAccess access = DexAccess::Probes,
+                    DexIfMissing ifMissing = DexIfMissing::EndProgram);
   ~CDexFile();
   CDexFile(const CDexFile&) = delete;
   CDexFile& operator=(const CDexFile&) = delete;
@@ -45,13 +50,16 @@ class CDexFile {
   void ReadRecord(long index, std::size_t recordSize, unsigned char* buffer);
 
   long Size() const { return m_nSize; }
+  // False only for a file that could not be opened with DexIfMissing::StayClosed.
+  bool IsOpen() const { return m_bOpen; }
 
   // What identifies the content opened (DexStamp.h), for indexes kept between calls.
   const DexStamp& Stamp() const { return m_stamp; }
 
  private:
-  void OpenFile(const char* fileName, DexAccess access);
-  void OpenMemory(const char* fileName);
+  // Each returns false, leaving nothing open, when the name leads to no dictionary.
+  bool OpenFile(const char* fileName, DexAccess access);
+  bool OpenMemory(const char* fileName);
   // Copies size bytes at the position from the read-ahead block, refilling it as needed.
   void ReadAhead(unsigned char* buffer, std::size_t size);
 
@@ -64,4 +72,5 @@ class CDexFile {
   long m_nSize = 0;
   long m_nPosition = 0;
   DexStamp m_stamp;
+  bool m_bOpen = false;
 };
