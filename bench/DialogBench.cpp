@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,9 +44,9 @@ class TimedSession {
   // Opening the dialog (reading both indexes and building the first list) is timed
   // apart: it is the program's start, not a user action.
   TimedSession() : m_dialog(std::make_unique<CInterpreterDlg>()), m_host(std::make_unique<CMemoryHost>()) {
-    auto start = std::chrono::steady_clock::now();
+    const double start = bench::ActionClockMs();
     m_host->Open(*m_dialog);
-    m_dOpenMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    m_dOpenMs = bench::ActionClockMs() - start;
   }
   double OpenMs() const { return m_dOpenMs; }
 
@@ -93,10 +92,9 @@ class TimedSession {
  private:
   template <typename F>
   void Time(Kind kind, F action) {
-    auto start = std::chrono::steady_clock::now();
+    const double start = bench::ActionClockMs();
     action();
-    auto end = std::chrono::steady_clock::now();
-    m_samples[kind].push_back(std::chrono::duration<double, std::milli>(end - start).count());
+    m_samples[kind].push_back(bench::ActionClockMs() - start);
     m_nLinesMax = std::max(m_nLinesMax, LineCount());
   }
 
