@@ -39,6 +39,8 @@ bool CInterpreterDlg::OnInitDialog() {
   LoadMainGroups();
   LoadGuFirstKeys();
   BuildCandidateList();
+  // The first change of direction then finds its first list's pattern items kept.
+  m_candidates.PrepareFirstList(0);
   return true;
 }
 

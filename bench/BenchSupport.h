@@ -16,4 +16,10 @@ const CapacityWorld& World();      // samples that the capacity dictionaries com
 // Changes into `dir`; ends the process with a message when that fails.
 void EnterDir(const std::string& dir);
 
+// Milliseconds on the clock that times single user actions: the wall clock, or with
+// --action_clock=cpu the calling thread's processor time, which a machine shared with
+// other work does not inflate (the files are in the page cache, so an action waits for
+// nothing but the processor).
+double ActionClockMs();
+
 }  // namespace bench

@@ -101,7 +101,7 @@ void CCandidateList::Fill(ICandidateSink& sink) {
     const std::string text = current > 0
                                  ? run.strPhrase + ";" + run.strTranslation + ";" + run.strNote + ";"
                                  : run.strPhrase;
-    m_strListKeys[line] = run.strKey;
+    m_strListKeys.Set(line, run.strKey);
     sink.InsertLine(line, text);
 
     const int entry = run.nCursor++;

@@ -15,7 +15,6 @@
 #include "engine/SentenceBuilder.h"
 #include "engine/SlotItem.h"
 
-#include <cstring>
 #include <string_view>
 
 namespace {
@@ -92,24 +91,17 @@ void CCandidateList::OfferPatternItem(const std::string& strItem, std::string& s
     if (table[e].strResultKey == strItem) MergeInto(strAccumulator, table[e].strFirstKeys);
 }
 
-void CCandidateList::ScanPatternStarts(std::string& strAccumulator) {
+void CCandidateList::OfferPatternStarts(std::string& strAccumulator) {
+  // The file is opened on every build, so a missing one still ends the program here, and
+  // its stamp tells whether the kept first items still hold.
   CDexFile file(FilesFor(m_bKoreanSource).szPatterns, DexAccess::Pass);
-  const int count = PatternCount(file);
-  std::string previous;
-  unsigned char record[kPatternRecordSize];
-  for (int r = 0; r < count; ++r) {
-    // The first item is found in the record itself: this pass reads every pattern, so
-    // it makes no string of its own per record.
-    file.ReadRecord(r, kPatternRecordSize, record);
-    const char* field = reinterpret_cast<const char*>(record + kPatKeyListOffset);
-    std::string_view keys(field, strnlen(field, kPatKeyListWidth));
-    if (!keys.empty()) keys.remove_prefix(1);
-    std::string_view::size_type comma = keys.find(',');
-    std::string_view first = comma == std::string_view::npos ? std::string_view() : keys.substr(0, comma);
-    if (first == previous) continue;
-    previous = first;
-    OfferPatternItem(previous, strAccumulator);
-  }
+  for (const std::string& item : m_patternStarts[m_bKoreanSource ? 1 : 0].Of(file))
+    OfferPatternItem(item, strAccumulator);
+}
+
+void CCandidateList::PrepareFirstList(unsigned char bKoreanSource) {
+  CDexFile file(FilesFor(bKoreanSource).szPatterns, DexAccess::Pass, DexIfMissing::StayClosed);
+  if (file.IsOpen() && file.Stamp().bSettled) m_patternStarts[bKoreanSource ? 1 : 0].Of(file);
 }
 
 void CCandidateList::ContinuePatterns(const CSentenceBuilder& builder, int nLastStep,
@@ -203,7 +195,7 @@ void CCandidateList::Build(CSentenceBuilder& builder, int nSteps, unsigned char 
   m_nCandCodes = -1;
 
   if (nSteps <= 0) {
-    ScanPatternStarts(accumulator);
+    OfferPatternStarts(accumulator);
   } else {
     // The completion check keeps m_nLast within its working records; stay inside them
     // even if it did not.

@@ -1,13 +1,17 @@
 // The candidate list: which lines the list box offers for the next step, and the key of
 // each line. Owns the two indexes built when the program starts, the runs and free-slot
 // lines of one list's merge and the key table; reads the dictionaries of the direction
-// afresh on every build. Owned by the dialog, which hands it a sink over its list
-// control; tests, fuzzers and benchmarks drive it without any dialog.
+// afresh on every build, except the first items of the sentence patterns, which it keeps
+// while their file is unchanged (candidates/PatternStarts.h). Owned by the dialog, which
+// hands it a sink over its list control; tests, fuzzers and benchmarks drive it without
+// any dialog.
 #pragma once
 #include <string>
 #include <string_view>
 
 #include "candidates/CandidateTables.h"
+#include "candidates/ListKeys.h"
+#include "candidates/PatternStarts.h"
 #include "dict/Capacities.h"
 
 class CDexFile;
@@ -31,6 +35,12 @@ class CCandidateList {
   void LoadMainGroups();
   // The first keys of the phrase rules by result key, both directions (gu.dex, ekgu.dex).
   void LoadGuFirstKeys();
+
+  // Reads ahead the first items of direction bKoreanSource's sentence patterns, so that
+  // the first list of that direction finds them kept. Only a file that can be opened and
+  // has settled is read (DexStamp.h); anything else is left to the build that needs it,
+  // which ends the program for a missing file as always.
+  void PrepareFirstList(unsigned char bKoreanSource);
 
   // Empties the sink and fills it with the list for the step after nSteps committed
   // steps, in direction bKoreanSource: the first list of a sentence when nSteps <= 0,
@@ -59,15 +69,19 @@ class CCandidateList {
   CandCode m_candCodes[kMaxTableEntries];
   int m_nCandCodes = -1;
 
-  std::string m_strListKeys[kMaxListLines];  // key of each candidate line
+  CListKeys m_strListKeys;  // key of each candidate line
 
   unsigned char m_bKoreanSource = 1;  // direction of the last build: 1 Korean to English
+
+  // The first items of the sentence patterns, kept between builds: [0] English to
+  // Korean (ekchange.dex), [1] Korean to English (change.dex).
+  CPatternStarts m_patternStarts[2];
 
  private:
   // Pieces of the builder (candidates/CandidateList.cpp).
   void AddFreeSlot(const std::string& strItem, std::string_view szMarker);
   void OfferPatternItem(const std::string& strItem, std::string& strAccumulator);
-  void ScanPatternStarts(std::string& strAccumulator);
+  void OfferPatternStarts(std::string& strAccumulator);
   void ContinuePatterns(const CSentenceBuilder& builder, int nLastStep, std::string& strAccumulator);
   void ContinuePhrase(CSentenceBuilder& builder, int nLastStep, std::string& strAccumulator);
   void ContinueGroup(CSentenceBuilder& builder, int nLastStep, std::string& strAccumulator);

@@ -1,12 +1,19 @@
 // The index tables, the candidate list builder and the list fill, on small dictionaries
 // written record by record into a scratch directory; no dialog takes part.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <chrono>
+#include <cstdio>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "candidates/CandidateList.h"
+#include "dict/DexStamp.h"
+#include "dict/MemoryDictionaries.h"
 #include "engine/SentenceBuilder.h"
 #include "dict/Records.h"
 #include "tests/support/DexFixture.h"
@@ -379,6 +386,134 @@ TEST_F(CandidateListTest, PhraseAndGroupContinuationAskTheRulesWithTheirChains) 
     BuildAfter(c.work);
     EXPECT_EQ(Lines(), c.expected) << c.name;
   }
+}
+
+// ---- The first items of the patterns, kept between builds ----------------------------
+
+// change.dex changes between two first lists, in one of the ways an editor or a copy
+// changes a file; the second list shows the change whether the first items were kept
+// (the file had settled) or read again (the change came within the same moment).
+struct PatternEdit {
+  const char* name;
+  void (*edit)();
+};
+void PrintTo(const PatternEdit& e, std::ostream* out) { *out << e.name; }
+
+void SetModifiedTime(const char* file, const struct stat& before) {
+  struct timespec times[2] = {{0, UTIME_OMIT}, before.st_mtim};
+  ::utimensat(AT_FDCWD, file, times, 0);
+}
+
+const PatternEdit kPatternEdits[] = {
+    {"RewrittenInPlaceSameSize", [] { WritePatterns("change.dex", {{",zB,", ""}}); }},
+    {"RewrittenWithTheOldModificationTime",
+     [] {
+       struct stat before {};
+       ::stat("change.dex", &before);
+       WritePatterns("change.dex", {{",zB,", ""}});
+       SetModifiedTime("change.dex", before);
+     }},
+    {"RenamedOver",
+     [] {
+       WritePatterns("change.new", {{",zB,", ""}});
+       std::rename("change.new", "change.dex");
+     }},
+    {"Grown", [] { WritePatterns("change.dex", {{",zB,", ""}, {",zB,x,", ""}}); }},
+};
+
+class PatternStartsTest : public CandidateListTest, public ::testing::WithParamInterface<PatternEdit> {
+ protected:
+  void SetUp() override {
+    WriteLexicon("main.dex", {Lex("a", "a"), Lex("b", "b")});
+    WriteRules("gu.dex", {"a;@0@;zA;", "b;@0@;zB;"});
+    WritePatterns("change.dex", {{",zA,", ""}});
+  }
+  void TearDown() override { SetSettleMarginForTests(0); }
+
+  // Lets the files settle, as a dictionary installed a while ago has.
+  static void Settle() {
+    SetSettleMarginForTests(20'000'000);  // 20 ms
+    std::this_thread::sleep_for(std::chrono::milliseconds(40));
+  }
+  const CPatternStarts& KoreanStarts() const { return m_list->m_patternStarts[1]; }
+};
+
+TEST_P(PatternStartsTest, AnEditBetweenTwoFirstListsIsSeen) {
+  for (bool settled : {false, true}) {
+    SetUp();
+    if (settled) Settle();
+    Open();
+    ASSERT_EQ(Lines(), (std::vector<Line>{{"a;t;n;", "a"}})) << (settled ? "settled" : "fresh");
+    GetParam().edit();
+    BuildFirst();
+    EXPECT_EQ(Lines(), (std::vector<Line>{{"b;t;n;", "b"}})) << (settled ? "settled" : "fresh");
+    EXPECT_EQ(KoreanStarts().PassCount(), 2) << (settled ? "settled" : "fresh");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, PatternStartsTest, ::testing::ValuesIn(kPatternEdits),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PatternStartsTest, ASettledFileIsReadOnceAFreshOneOnEveryBuild) {
+  Open();
+  BuildFirst();
+  EXPECT_EQ(KoreanStarts().PassCount(), 2) << "fresh: a change could still hide in its times";
+  Settle();
+  BuildFirst();
+  BuildFirst();
+  BuildFirst();
+  EXPECT_EQ(KoreanStarts().PassCount(), 3) << "settled: read once more, then kept";
+  EXPECT_EQ(Lines(), (std::vector<Line>{{"a;t;n;", "a"}}));
+  // Each direction keeps its own.
+  m_list->Build(*m_builder, 0, 0, m_sink);
+  EXPECT_EQ(m_list->m_patternStarts[0].PassCount(), 1);
+  EXPECT_EQ(KoreanStarts().PassCount(), 3);
+}
+
+TEST_F(PatternStartsTest, TheOtherDirectionIsReadAheadOnlyFromASettledFile) {
+  Open();
+  const CPatternStarts& english = m_list->m_patternStarts[0];
+  m_list->PrepareFirstList(0);
+  EXPECT_EQ(english.PassCount(), 0) << "fresh: what it read would not be trusted";
+  Settle();
+  RemoveFile("ekchange.dex");
+  m_list->PrepareFirstList(0);  // must not end the program
+  EXPECT_EQ(english.PassCount(), 0) << "missing";
+  WritePatterns("ekchange.dex", {{",zA,", ""}});
+  Settle();
+  m_list->PrepareFirstList(0);
+  EXPECT_EQ(english.PassCount(), 1) << "settled";
+  m_list->Build(*m_builder, 0, 0, m_sink);
+  EXPECT_EQ(english.PassCount(), 1) << "the first English list takes what was read ahead";
+}
+
+TEST_F(PatternStartsTest, AFileRemovedAfterBeingKeptStillEndsTheProgram) {
+  Settle();
+  Open();
+  RemoveFile("change.dex");
+  EXPECT_EXIT(BuildFirst(), ::testing::ExitedWithCode(1), "");
+}
+
+TEST_F(PatternStartsTest, AnInMemoryDictionaryPutAgainIsSeen) {
+  UseMemoryDictionaries(true);
+  for (const char* name : {"ekmain.dex", "ekgu.dex", "ekchange.dex", "tosi.dex"}) PutMemoryDictionary(name, "");
+  PutMemoryDictionary("main.dex", ReadBytes("main.dex"));
+  PutMemoryDictionary("gu.dex", ReadBytes("gu.dex"));
+  PutMemoryDictionary("change.dex", ReadBytes("change.dex"));
+  RemoveFile("change.dex");  // nothing is read from the disk
+  m_list = std::make_unique<CCandidateList>();
+  m_builder = std::make_unique<CSentenceBuilder>();
+  m_list->LoadMainGroups();
+  m_list->LoadGuFirstKeys();
+  BuildFirst();
+  BuildFirst();
+  EXPECT_EQ(KoreanStarts().PassCount(), 1) << "an unchanged version is kept";
+  EXPECT_EQ(Lines(), (std::vector<Line>{{"a;t;n;", "a"}}));
+  WritePatterns("change.dex", {{",zB,", ""}});
+  PutMemoryDictionary("change.dex", ReadBytes("change.dex"));
+  BuildFirst();
+  EXPECT_EQ(Lines(), (std::vector<Line>{{"b;t;n;", "b"}}));
+  UseMemoryDictionaries(false);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "dict/MemoryDictionaries.h"
 #include "dict/MissingDictionary.h"
 
 namespace {
@@ -55,36 +56,54 @@ namespace {
 constexpr std::size_t kReadAheadBytes = 64 * 1024;  // one block of a pass
 }  // namespace
 
-CDexFile::CDexFile(const char* fileName, DexAccess access) {
+CDexFile::CDexFile(const char* fileName, DexAccess access, DexIfMissing ifMissing) {
+  m_bOpen = MemoryDictionariesInUse() ? OpenMemory(fileName) : OpenFile(fileName, access);
+  if (m_bOpen) return;
+  if (ifMissing == DexIfMissing::EndProgram) EndForMissingDictionary(fileName);
+  m_nSize = 0;
+  m_stamp = DexStamp();
+}
+
+bool CDexFile::OpenMemory(const char* fileName) {
+  m_pMemory = FindMemoryDictionary(fileName);
+  if (!m_pMemory) return false;
+  m_pData = reinterpret_cast<const unsigned char*>(m_pMemory->strBytes.data());
+  m_nSize = static_cast<long>(m_pMemory->strBytes.size());
+  m_stamp = StampOfVersion(m_pMemory->nVersion, m_nSize);
+  return true;
+}
+
+bool CDexFile::OpenFile(const char* fileName, DexAccess access) {
   // Non-blocking, so that a named pipe in a dictionary's place cannot hang the open; a
   // file that is not a regular file is then refused below.
   int fd = ::open(fileName, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) EndForMissingDictionary(fileName);
+  if (fd < 0) return false;
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
-    EndForMissingDictionary(fileName);
+    return false;
   }
   m_nSize = static_cast<long>(info.st_size);
+  m_stamp = StampOfFile(info);
   if (access == DexAccess::Pass) {
-    m_fd = fd;
-    m_block.resize(kReadAheadBytes);
-    return;
+    m_fd = fd;  // the block is allocated at the first read
+    return true;
   }
   if (m_nSize > 0) {
     void* map = ::mmap(nullptr, static_cast<std::size_t>(m_nSize), PROT_READ, MAP_PRIVATE, fd, 0);
     if (map == MAP_FAILED) {
       ::close(fd);
-      EndForMissingDictionary(fileName);
+      return false;
     }
     m_pData = static_cast<const unsigned char*>(map);
     InstallBusErrorGuard();
   }
   ::close(fd);
+  return true;
 }
 
 CDexFile::~CDexFile() {
-  if (m_pData) ::munmap(const_cast<unsigned char*>(m_pData), static_cast<std::size_t>(m_nSize));
+  if (m_pData && !m_pMemory) ::munmap(const_cast<unsigned char*>(m_pData), static_cast<std::size_t>(m_nSize));
   if (m_fd >= 0) ::close(m_fd);
 }
 
@@ -95,6 +114,7 @@ void CDexFile::ReadAhead(unsigned char* buffer, std::size_t size) {
       // Refill from the position; a file shortened since opening gives a short block.
       m_nBlockStart = m_nPosition;
       m_nBlockLength = 0;
+      if (m_block.empty()) m_block.resize(kReadAheadBytes);
       ssize_t got;
       do {
         got = ::pread(m_fd, m_block.data(), m_block.size(), m_nBlockStart);
@@ -130,6 +150,8 @@ std::size_t CDexFile::Read(void* buffer, std::size_t size) {
       long start = m_nPosition;
       ReadAhead(static_cast<unsigned char*>(buffer), copied);
       m_nPosition = start;
+    } else if (m_pMemory) {
+      std::memcpy(buffer, m_pData + m_nPosition, copied);
     } else {
       GuardedCopy(buffer, m_pData + m_nPosition, copied);
     }

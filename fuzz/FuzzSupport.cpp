@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "dict/MemoryDictionaries.h"
 #include "dict/RecordLayout.h"
 
 namespace fs = std::filesystem;
@@ -100,7 +101,16 @@ std::vector<std::string_view> SplitSections(const std::uint8_t* data, std::size_
   return sections;
 }
 
+void UseMemoryDictionaries() {
+  ::UseMemoryDictionaries(true);
+  for (const char* name : AllDictionaryNames()) WriteFile(name, {});
+}
+
 void WriteFile(const char* name, std::string_view bytes) {
+  if (MemoryDictionariesInUse()) {
+    PutMemoryDictionary(name, bytes);
+    return;
+  }
   // Written to a new file and renamed over the old one, so that no mapping of an
   // earlier run can see a half-written file.
   std::string temporary = std::string(name) + ".new";

@@ -33,8 +33,8 @@ void CheckList(const CCountingSink& sink) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  fuzz::EnterScratchDir(argc, argv);
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fuzz::UseMemoryDictionaries();
   return 0;
 }
 
@@ -48,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::WriteFile(kChangeEng, sections[5]);
   std::string_view control = sections[6];
 
-  auto list = std::make_unique<CCandidateList>();
-  auto builder = std::make_unique<CSentenceBuilder>();
+  auto* list = &fuzz::Fresh<CCandidateList>();
+  auto* builder = &fuzz::Fresh<CSentenceBuilder>();
   CCountingSink sink;
   list->LoadMainGroups();
   list->LoadGuFirstKeys();

@@ -9,8 +9,8 @@
 #include "engine/SentenceBuilder.h"
 #include "fuzz/FuzzSupport.h"
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  fuzz::EnterScratchDir(argc, argv);
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fuzz::UseMemoryDictionaries();
   return 0;
 }
 
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::WriteFile(kChangeEng, sections[3]);
   std::string_view control = sections[4];
 
-  auto builder = std::make_unique<CSentenceBuilder>();
+  auto* builder = &fuzz::Fresh<CSentenceBuilder>();
   builder->m_bKoreanSource = (!control.empty() && (control[0] & 1)) ? 1 : 0;
   if (!control.empty()) control.remove_prefix(1);
   std::vector<std::string> lines = fuzz::Lines(control);

@@ -34,8 +34,8 @@ void CheckFirstKeys(const GuKeyEntry* table, int last) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  fuzz::EnterScratchDir(argc, argv);
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fuzz::UseMemoryDictionaries();
   return 0;
 }
 
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::WriteFile(kGuKor, sections[2]);
   fuzz::WriteFile(kGuEng, sections[3]);
 
-  auto list = std::make_unique<CCandidateList>();
+  auto* list = &fuzz::Fresh<CCandidateList>();
   list->LoadMainGroups();
   list->LoadGuFirstKeys();
   CheckGroups(list->m_mainKor, list->m_nMainKor, sections[0].size());

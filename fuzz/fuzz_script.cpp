@@ -13,8 +13,8 @@ namespace {
 constexpr std::size_t kMaxCommands = 64;
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  fuzz::EnterScratchDir(argc, argv);
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fuzz::UseMemoryDictionaries();
   return 0;
 }
 
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   std::istringstream in(script);
   std::ostringstream out;
-  auto session = std::make_unique<CScriptSession>();
+  auto* session = &fuzz::Fresh<CScriptSession>();
   int status = session->Run(in, out);
   FUZZ_CHECK(status == kScriptDone || status == kScriptBadCommand, "exit status 0 or 2");
   return 0;

@@ -8,7 +8,7 @@ set -euo pipefail
 build=${1:?usage: fuzz/make-seeds.sh BUILD_DIR [SEED_DIR]}
 seeds=${2:-$build/fuzz-seeds}
 cmake --build "$build" -j 2 --target fuzz_make_seeds dictionaries \
-  $(cmake --build "$build" --target help | grep -qE '(^|\.\.\. )testdicts(:| |$)' && echo testdicts)
+  $(cmake --build "$build" --target help | grep -E '(^|\.\.\. )testdicts(:| |$)' >/dev/null && echo testdicts)
 sets=()
 for dir in "$build/testdicts" "$build/dictionaries"; do
   [ -f "$dir/main.dex" ] && sets+=("$dir")

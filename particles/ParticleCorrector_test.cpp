@@ -195,6 +195,20 @@ TEST_F(FindRangeTest, PatternWithoutTerminatorIsReadWithinItsField) {
   EXPECT_EQ(Lookup(0, -1, whole + "s").nReturned, -1);  // the replacement is not part of it
 }
 
+TEST_F(FindRangeTest, OnAnUnsortedFileTheEndsGoTheirOwnWaysButStayInsideTheFile) {
+  // Not sorted: the bisection for the last exact record and the one for the last prefix
+  // start from different places and meet different records, so the exact end (7, whose
+  // pattern is not even "A") lies past the prefix end (4). The lookup is defined this
+  // way; what it must not do is leave the file, and a correction goes on.
+  WriteParticles(kTosi, {{"", "r"}, {"A", "r"}, {"", "r"}, {"A", "r"}, {"", "r"}, {"B", "r"},
+                         {"", "r"}, {"", "r"}});
+  Range r = Lookup(0, -1, "A");
+  EXPECT_EQ(r.nFirst, 1);
+  EXPECT_EQ(r.nLastExact, 7);
+  EXPECT_EQ(r.nLastPrefix, 4);
+  EXPECT_EQ(Corrected("x A y"), "x r y");
+}
+
 TEST(ParticleCorrectorFindRange, WithoutAnOpenFileFindsNothing) {
   CParticleCorrector corrector;
   int first = 7, lastExact = 7, lastPrefix = 7;

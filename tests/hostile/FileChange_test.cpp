@@ -1,16 +1,20 @@
 // Dictionary files that change under the running program. Every reader opens its file
 // afresh, so a file removed while the dialog runs ends the program with status 1 at the
-// next action that reads it, and a file cut short in place is read as what is left of
-// it: no crash, and the program goes on.
+// next action that reads it, a file cut short in place is read as what is left of it
+// (no crash, and the program goes on), and a file edited between two actions is read as
+// edited, even where the program keeps what it found in the file before.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "dict/DexFile.h"
+#include "dict/DexStamp.h"
 #include "dict/Fields.h"
 #include "tests/hostile/HostileSupport.h"
 
@@ -210,6 +214,34 @@ TEST_F(FileChangeTest, ALexiconCutShortListsOnlyTheRecordsItStillHolds) {
   EXPECT_EQ(dialog.Lines(), std::vector<std::string>{"apple;t-apple;fruit;"});
   ASSERT_TRUE(dialog.Pick("apple"));
   EXPECT_EQ(dialog.Lines(), std::vector<std::string>{});
+}
+
+// ---- A file edited between two actions ---------------------------------------------
+
+TEST_F(FileChangeTest, AnEditBetweenTwoActionsIsSeenAtTheNextAction) {
+  // The first items of the sentence patterns are kept between actions once their file
+  // has settled; an edit of the same size, within the same second, still shows at the
+  // next action, in both directions, whether the file had settled or not.
+  for (bool settled : {false, true}) {
+    const std::string when = settled ? "settled" : "fresh";
+    hostile::WriteSmallDictionaries();
+    if (settled) {
+      SetSettleMarginForTests(20'000'000);  // 20 ms
+      std::this_thread::sleep_for(std::chrono::milliseconds(40));
+    }
+    Dialog dialog;
+    ASSERT_EQ(dialog.Lines(), (std::vector<std::string>{"apple;t-apple;fruit;", "pear;t-pear;;"})) << when;
+    WritePatterns("change.dex", {{",zV,zN,", "@0@ @1@."}});
+    dialog.Click(IDC_RESTART);
+    EXPECT_EQ(dialog.Lines(), (std::vector<std::string>{"eat;t-eat;;"})) << when;
+
+    dialog.Click(IDC_DIR_ENGLISH);
+    ASSERT_EQ(dialog.LineCount(), 1) << when;
+    WritePatterns("ekchange.dex", {{",-word,", "@0@"}});
+    dialog.Click(IDC_RESTART);
+    EXPECT_EQ(dialog.Lines(), (std::vector<std::string>{"-word"})) << when;
+    SetSettleMarginForTests(0);
+  }
 }
 
 }  // namespace
