@@ -16,11 +16,15 @@
 #include "app/InterpreterDlg.h"
 #include "app/MemoryHost.h"
 #include "bench/BenchSupport.h"
+#include "bench/SessionScripts.h"
 #include "candidates/CandidateList.h"
 #include "engine/SentenceBuilder.h"
 #include "res/DialogTemplate.h"
 
 namespace {
+
+using bench::BrowseSession;
+using bench::SampleSession;
 
 enum Kind { kSelect, kConfirm, kStepBack, kRestart, kDirection, kSearch, kAddSentence, kKinds };
 constexpr const char* kKindNames[kKinds] = {"select", "confirm", "back", "restart",
@@ -105,60 +109,6 @@ class TimedSession {
   int m_nSentences = 0;
   double m_dOpenMs = 0;
 };
-
-// A long session that only looks at the list it is shown: in each direction, rounds
-// of up to eight confirmed steps, picked by index or found with Enter in the search
-// box, with step backs in between; a finished sentence is added; each round ends with
-// a restart.
-void BrowseSession(TimedSession& s, int rounds) {
-  for (bool bKorean : {true, false}) {
-    s.Direction(bKorean);
-    for (int round = 0; round < rounds; ++round) {
-      for (int step = 0; step < 8; ++step) {
-        int count = s.LineCount();
-        if (count == 0) break;
-        int line = (round * 3 + step * 5 + 1) % count;
-        if (step % 3 == 2) {
-          s.Search(s.LineText(line));
-          s.Confirm();
-        } else {
-          s.PickAndConfirm(line);
-        }
-        if (step % 4 == 3) s.StepBack();
-        if (s.Complete()) {
-          s.AddSentence();
-          break;
-        }
-      }
-      s.Restart();
-    }
-  }
-}
-
-// The capacity sample in both directions: each of its 20 steps found with Enter in the
-// search box among lists of up to 8000 lines and confirmed; the pair is added; then
-// half the sentence again, two step backs and a restart.
-void SampleSession(TimedSession& s, int& completed) {
-  for (bool bKorean : {true, false}) {
-    const CapacitySample& sample = bKorean ? bench::World().korean : bench::World().english;
-    s.Direction(bKorean);
-    for (const CapacityStep& step : sample.steps) {
-      s.Search(step.Line());
-      s.Confirm();
-    }
-    if (s.Complete()) {
-      ++completed;
-      s.AddSentence();
-    }
-    for (std::size_t i = 0; i < sample.steps.size() / 2; ++i) {
-      s.Search(sample.steps[i].Line());
-      s.Confirm();
-    }
-    s.StepBack();
-    s.StepBack();
-    s.Restart();
-  }
-}
 
 void Report(benchmark::State& state, std::array<std::vector<double>, kKinds>& samples,
             int linesMax, const std::vector<double>& opens) {

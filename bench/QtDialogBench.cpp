@@ -33,9 +33,13 @@
 #include "base/Cp949.h"
 #include "bench/BenchSupport.h"
 #include "bench/QtBenchSupport.h"
+#include "bench/SessionScripts.h"
 #include "res/DialogTemplate.h"
 
 namespace {
+
+using bench::BrowseSession;
+using bench::SampleSession;
 
 enum Kind { kSelect, kConfirm, kStepBack, kRestart, kDirection, kType, kSearch, kAddSentence, kKinds };
 constexpr const char* kKindNames[kKinds] = {"select", "confirm", "back", "restart",
@@ -232,61 +236,6 @@ class MemoryTimedSession : public CActionTimes {
   std::unique_ptr<CMemoryHost> m_host;
   double m_dOpenMs = 0;
 };
-
-// In each direction, rounds of up to eight confirmed steps, picked by a click or found
-// by typing the line into the search box and pressing Enter, a step back every fourth
-// step, the pair added when the sentence is complete, and a restart per round.
-template <typename Session>
-void BrowseSession(Session& s, int rounds) {
-  for (bool bKorean : {true, false}) {
-    s.Direction(bKorean);
-    for (int round = 0; round < rounds; ++round) {
-      for (int step = 0; step < 8; ++step) {
-        const int count = s.LineCount();
-        if (count == 0) break;
-        const int line = (round * 3 + step * 5 + 1) % count;
-        if (step % 3 == 2) {
-          s.Search(s.LineText(line));
-          s.Confirm();
-        } else {
-          s.PickAndConfirm(line);
-        }
-        if (step % 4 == 3) s.StepBack();
-        if (s.Complete()) {
-          s.AddSentence();
-          break;
-        }
-      }
-      s.Restart();
-    }
-  }
-}
-
-// The capacity sample in both directions: each of its 20 steps found with the search
-// box among lists of up to 8000 lines and confirmed; the pair is added; then half the
-// sentence again, two step backs and a restart.
-template <typename Session>
-void SampleSession(Session& s, int& completed) {
-  for (bool bKorean : {true, false}) {
-    const CapacitySample& sample = bKorean ? bench::World().korean : bench::World().english;
-    s.Direction(bKorean);
-    for (const CapacityStep& step : sample.steps) {
-      s.Search(step.Line());
-      s.Confirm();
-    }
-    if (s.Complete()) {
-      ++completed;
-      s.AddSentence();
-    }
-    for (std::size_t i = 0; i < sample.steps.size() / 2; ++i) {
-      s.Search(sample.steps[i].Line());
-      s.Confirm();
-    }
-    s.StepBack();
-    s.StepBack();
-    s.Restart();
-  }
-}
 
 struct SessionTotals {
   std::array<std::vector<double>, kKinds> samples;
