@@ -32,7 +32,6 @@
 #include "app/qt/QtDialogHost.h"
 #include "base/Cp949.h"
 #include "bench/BenchSupport.h"
-#include "bench/QtBenchSupport.h"
 #include "bench/SessionScripts.h"
 #include "res/DialogTemplate.h"
 
