@@ -86,6 +86,16 @@ bool ReadFile(const std::string& path, std::string* text) {
   return !in.bad();
 }
 
+// Records the line where `word` is first listed; false, with a problem, when it was
+// listed before.
+bool FirstListing(const std::string& word, int line, std::map<std::string, int>* firstLine,
+                  CProblems* problems) {
+  auto [it, added] = firstLine->emplace(word, line);
+  if (added) return true;
+  problems->Add(line, "'" + word + "' is listed twice (first on line " + std::to_string(it->second) + ")");
+  return false;
+}
+
 }  // namespace
 
 bool ParseIrregularVerbs(const std::string& text, const std::string& sourceName,
@@ -98,12 +108,7 @@ bool ParseIrregularVerbs(const std::string& text, const std::string& sourceName,
       return;
     }
     if (!AllWords(fields, line, &problems)) return;
-    auto [it, added] = firstLine.emplace(fields[0], line);
-    if (!added) {
-      problems.Add(line, "'" + fields[0] + "' is listed twice (first on line " +
-                             std::to_string(it->second) + ")");
-      return;
-    }
+    if (!FirstListing(fields[0], line, &firstLine, &problems)) return;
     IrregularVerb verb{fields[1], fields[2], fields.size() == kMaxVerbFields ? fields[3] : ""};
     tables->verbs[fields[0]] = verb;
   });
@@ -120,12 +125,7 @@ bool ParseIrregularPlurals(const std::string& text, const std::string& sourceNam
       return;
     }
     if (!AllWords(fields, line, &problems)) return;
-    auto [it, added] = firstLine.emplace(fields[0], line);
-    if (!added) {
-      problems.Add(line, "'" + fields[0] + "' is listed twice (first on line " +
-                             std::to_string(it->second) + ")");
-      return;
-    }
+    if (!FirstListing(fields[0], line, &firstLine, &problems)) return;
     tables->plurals[fields[0]] = fields[1];
   });
   return problems.None();
