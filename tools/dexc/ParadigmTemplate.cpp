@@ -1,6 +1,7 @@
 #include "tools/dexc/ParadigmTemplate.h"
 
 #include "tools/dexc/Diagnostics.h"
+#include "tools/dexc/KoreanConjugation.h"
 
 namespace {
 
@@ -17,7 +18,10 @@ constexpr SideName kSides[] = {
     {"en", ParadigmSide::kEnglish},
     {"note", ParadigmSide::kNote},
     {"sense", ParadigmSide::kSense},
+    {"honorific of", ParadigmSide::kHonorificOf},
 };
+constexpr char kTagOpen = '[';
+constexpr char kTagClose = ']';
 
 // A word of each kind whose forms report knows every form name, to check names against.
 FormsWord SampleWord(bool korean, bool noun) {
@@ -65,15 +69,27 @@ bool ParsePlaceholder(const std::string& inside, bool noun, ParadigmPiece* piece
     return false;
   }
   *error = "unknown placeholder {" + inside +
-           "}: expected {ko}, {en}, {note}, {sense}, "
+           "}: expected {ko}, {en}, {note}, {sense}, {honorific of}, "
            "{ko.FORM} or {en.FORM}";
   return false;
+}
+
+// "[먹다]" for a Korean word whose honorific is another word (드시다), so that two words
+// sharing that honorific stay apart in a list; nothing for a word with a sense tag of
+// its own, a regular honorific, or an English word.
+std::string HonorificSourceTag(const ParadigmWordForms& word) {
+  if (!word.korean.bKorean || word.bKoreanNoun || !word.strSense.empty()) return "";
+  if (SuppletiveHonorificOf(word.korean.korean).empty()) return "";
+  const std::string& text = word.strKoreanText;
+  std::size_t space = text.find_last_of(' ');
+  return kTagOpen + (space == std::string::npos ? text : text.substr(space + 1)) + kTagClose;
 }
 
 // The form a placeholder stands for; nothing when the word lacks it.
 std::optional<std::string> FormOf(const ParadigmPiece& piece, const ParadigmWordForms& word,
                                   const EnglishTables& tables) {
   if (piece.eSide == ParadigmSide::kNote) return word.strNote;
+  if (piece.eSide == ParadigmSide::kHonorificOf) return HonorificSourceTag(word);
   if (piece.eSide == ParadigmSide::kSense)
     return word.strSense.empty() ? "" : " (" + word.strSense + ")";
   bool korean = piece.eSide == ParadigmSide::kKorean;

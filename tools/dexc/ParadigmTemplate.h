@@ -9,7 +9,7 @@
 #include "tools/dexc/FormsReport.h"
 
 // Which side of the word a placeholder takes its text from.
-enum class ParadigmSide { kKorean, kEnglish, kNote, kSense };
+enum class ParadigmSide { kKorean, kEnglish, kNote, kSense, kHonorificOf };
 
 struct ParadigmPiece {
   std::string strText;  // literal text, when bPlaceholder is false
@@ -31,7 +31,9 @@ struct ParadigmWordForms {
 };
 
 // Reads a template. A placeholder is {ko}, {en}, {note}, {sense} (" (운동)" for a word
-// tagged [운동], else nothing), {ko.FORM} or {en.FORM}, where
+// tagged [운동], else nothing), {honorific of} ("[먹다]" for a Korean word whose honorific
+// is another word, 드시다, so that 먹다 and 마시다 stay apart in a list; nothing for a word
+// that has a sense tag or a regular honorific), {ko.FORM} or {en.FORM}, where
 // FORM is a name of the forms report; a noun paradigm has no Korean forms and its English
 // forms are those of a noun. Nothing, with a message in *error, for an unknown
 // placeholder or form name or a brace that is not closed.

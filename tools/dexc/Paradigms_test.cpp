@@ -71,6 +71,35 @@ TEST(DexcParadigms, KoreanWordsMakeEveryGroupOfTheirParadigm) {
                                  "vt_r\t보세요.\twatch\t보다: Please watch"));
 }
 
+// 먹다 and 마시다 share the honorific 드시다: {honorific of} names the plain word so the
+// two lines stay apart, and leaves regular honorifics and tagged words alone.
+TEST(DexcParadigms, WordsSharingASuppletiveHonorificStayApart) {
+  ScratchDir dir;
+  WriteGrammar("src/grammar");
+  WriteSource("src/main/00-paradigms.txt",
+              "@paradigm verb\n"
+              "[*h_p3] {ko.present, honorific}.{honorific of} | {en} | {ko}\n"
+              "@end\n");
+  WriteSource("src/main/10-verbs.txt",
+              "@words verb vt\n"
+              "먹다 | eat\n"
+              "마시다 | drink\n"
+              "먹다[약] | take\n"
+              "읽다 | read\n"
+              "@end\n"
+              "@words verb am\n"
+              "아프다 adj hon=편찮으시다 | sick\n"
+              "@end\n");
+  std::string err;
+  ASSERT_EQ(Dexc({"build", "src", "out"}, nullptr, &err), 0) << err;
+  EXPECT_THAT(DumpLines("out/main.dex"),
+              ElementsAre("vth_p3\t드세요.[마시다]\tdrink\t마시다",
+                          "vth_p3\t드세요.[먹다]\teat\t먹다",
+                          "vth_p3\t드세요.[약]\ttake\t먹다",
+                          "vth_p3\t읽으세요.\tread\t읽다",
+                          "amh_p3\t편찮으세요.[아프다]\tsick\t아프다"));
+}
+
 TEST(DexcParadigms, EnglishWordsMakeTheirFormsWithKoreanTranslations) {
   ScratchDir dir;
   WriteGrammar("src/grammar");
@@ -131,7 +160,7 @@ TEST(DexcParadigms, AuthorErrorsNameTheirLine) {
        "@paradigm verb\n[*_p] {ko.present}. | {english}\n@end\n",
        "",
        {"src/main/00-paradigms.txt:2: unknown placeholder {english}: expected {ko}, {en}, "
-        "{note}, {sense}, {ko.FORM} or {en.FORM}"}},
+        "{note}, {sense}, {honorific of}, {ko.FORM} or {en.FORM}"}},
       {"unknown form name",
        "@paradigm verb\n[*_p] {ko.presnt}. | {en}\n@end\n",
        "",
