@@ -7,6 +7,7 @@
 
 #include "tools/dexc/DexKinds.h"
 #include "tools/dexc/EnglishTables.h"
+#include "tools/dexc/HonorificEndings.h"
 #include "tools/dexc/Paradigms.h"
 #include "tools/dexc/Particles.h"
 #include "tools/dexc/Source.h"
@@ -150,6 +151,9 @@ CompiledDictionaries CompileSources(const std::string& srcDir, CDiagnostics& dia
   const std::string grammar = grammarDir.empty() ? DefaultGrammarDir(srcDir) : grammarDir;
   std::optional<EnglishTables> tables = LoadGrammar(grammar, diag);
 
+  // The Korean words of the English-to-Korean lexicon, whose honorific endings the
+  // particle dictionary derives (it is compiled after the lexicons).
+  std::vector<FormsWord> koreanTranslations;
   for (const DictionaryName& dictionary : Dictionaries()) {
     const KindSteps& steps = StepsFor(dictionary.kind);
     CompiledDirection& direction = dictionary.bKoreanSource ? compiled.korean : compiled.english;
@@ -157,7 +161,9 @@ CompiledDictionaries CompileSources(const std::string& srcDir, CDiagnostics& dia
     std::vector<SourceLine> lines = ReadAll(SourceFilesOf(srcDir, dictionary.strName), diag);
     if (dictionary.kind == DexKind::kLexicon)
       lines = ExpandParadigms(lines, dictionary.bKoreanSource, tables ? &*tables : nullptr, grammar,
-                              diag);
+                              diag, dictionary.bKoreanSource ? nullptr : &koreanTranslations);
+    if (dictionary.kind == DexKind::kParticles)
+      lines = ExpandHonorificEndings(lines, koreanTranslations, diag);
     steps.compile(lines, diag, direction, compiled);
   }
   return compiled;

@@ -159,7 +159,7 @@ void ExpandEntry(const ParadigmGroup& group, const ParadigmWord& word, const Sou
 void ExpandWords(const std::vector<SourceLine>& lines, std::size_t open, std::size_t end,
                  const std::map<std::string, Paradigm>& paradigms, bool koreanPhrases,
                  const EnglishTables* tables, const std::string& grammarHint, CDiagnostics& diag,
-                 std::vector<SourceLine>* out) {
+                 std::vector<SourceLine>* out, std::vector<FormsWord>* koreanWords) {
   std::string name, prefix;
   if (!WordsName(lines[open], &name, &prefix, diag)) return;
   auto found = paradigms.find(name);
@@ -180,8 +180,10 @@ void ExpandWords(const std::vector<SourceLine>& lines, std::size_t open, std::si
   std::vector<std::pair<ParadigmWord, SourceLocation>> words;
   for (std::size_t i = open + 1; i < end; ++i) {
     ParadigmWord word;
-    if (ParseParadigmWord(lines[i], paradigm, koreanPhrases, diag, &word))
-      words.emplace_back(std::move(word), lines[i].where);
+    if (!ParseParadigmWord(lines[i], paradigm, koreanPhrases, diag, &word)) continue;
+    if (koreanWords && !word.forms.bKoreanNoun && word.forms.korean.bKorean)
+      koreanWords->push_back(word.forms.korean);
+    words.emplace_back(std::move(word), lines[i].where);
   }
   std::vector<std::string> keys;
   for (const ParadigmGroup& group : paradigm.groups)
@@ -203,7 +205,7 @@ void ExpandWords(const std::vector<SourceLine>& lines, std::size_t open, std::si
 
 std::vector<SourceLine> ExpandParadigms(const std::vector<SourceLine>& lines, bool koreanPhrases,
                                         const EnglishTables* tables, const std::string& grammarHint,
-                                        CDiagnostics& diag) {
+                                        CDiagnostics& diag, std::vector<FormsWord>* koreanWords) {
   std::vector<bool> inParadigm(lines.size(), false);
   std::map<std::string, Paradigm> paradigms = CollectParadigms(lines, &inParadigm, diag);
   std::vector<SourceLine> out;
@@ -220,7 +222,7 @@ std::vector<SourceLine> ExpandParadigms(const std::vector<SourceLine>& lines, bo
     if (directive == kWordsDirective) {
       BlockSpan span = BlockEnd(lines, i, diag);
       ExpandWords(lines, i, span.bodyEnd, paradigms, koreanPhrases, tables, grammarHint, diag,
-                  &out);
+                  &out, koreanWords);
       needHeader = true;
       i = span.last;
     } else if (directive == kEndDirective) {
