@@ -20,31 +20,6 @@
 
 namespace {
 
-// A phrase rule's record, read once; its text descrambled as far as it is needed.
-// Every rule is read on every call but few are used, and most patterns are short: a
-// prefix of the field descrambles to a prefix of the text, so the pattern comes from
-// a short prefix first and the whole text is descrambled only for a rule in use.
-class CStoredRule {
- public:
-  CStoredRule(CDexFile& file, int index) { file.ReadRecord(index, kRuleRecordSize, m_bytes); }
-
-  // The text before the first ";" ("" when the text holds no ";").
-  std::string Pattern() const {
-    std::string prefix = ScrambledField(m_bytes, kRuleTextOffset, kShortPrefixWidth);
-    std::size_t semicolon = prefix.find(';');
-    if (semicolon != std::string::npos) return prefix.substr(0, semicolon);
-    if (prefix.size() < kShortPrefixWidth) return "";  // the text ended without a ";"
-    return std::string(SplitRule(Text()).pattern);
-  }
-
-  std::string Text() const { return ScrambledField(m_bytes, kRuleTextOffset, kRuleTextWidth); }
-
- private:
-  // Short enough for the text to stay within the string's own storage.
-  static constexpr std::size_t kShortPrefixWidth = 15;
-  unsigned char m_bytes[kRuleRecordSize];
-};
-
 // The first n items of a comma list, each with its "," (all of them when there are
 // fewer); text after the last "," is never taken. FirstItems without the copy.
 std::string_view FirstItemsView(std::string_view list, int n) {
@@ -58,6 +33,10 @@ std::string_view FirstItemsView(std::string_view list, int n) {
 }
 
 }  // namespace
+
+const std::vector<KeptRule>& CSentenceBuilder::RulesOf(CDexFile& file) {
+  return m_rules[m_bKoreanSource ? 1 : 0].Of(file);
+}
 
 int CSentenceBuilder::FindRun(std::string_view list, std::string_view run) {
   return FindKeyRun(list, run);
@@ -107,9 +86,9 @@ bool CSentenceBuilder::CheckSentence() {
 
 void CSentenceBuilder::ApplyPhraseRules(std::string& keyList) {
   CDexFile file(FilesFor(m_bKoreanSource).szRules, DexAccess::Pass);
-  const int count = RecordCount(file, kRuleRecordSize);
+  const std::vector<KeptRule>& rules = RulesOf(file);
   std::string pattern;  // the rule's pattern with its final ","
-  for (int k = 0; k < count; ++k) {
+  for (const KeptRule& record : rules) {
     // A rule is applied until it no longer matches. A one-item rule does not shorten
     // the chain, and one whose merge gives back its own key (result key equal to its
     // item, or a typed-word marker over the same word) would match at the same place
@@ -119,8 +98,7 @@ void CSentenceBuilder::ApplyPhraseRules(std::string& keyList) {
     // kMaxSteps merges.
     int limit = kMaxSteps;
     for (;;) {
-      CStoredRule record(file, k);
-      pattern = record.Pattern();
+      pattern = record.strPattern;
       pattern.push_back(',');
       if (FindRun(keyList, pattern) == 0) break;
       const int start = FindLastKeyRun(keyList, pattern, limit);
@@ -133,8 +111,7 @@ void CSentenceBuilder::ApplyPhraseRules(std::string& keyList) {
 
       // The template is filled before any record moves, so its references see the
       // run's records as they stand.
-      const std::string text = record.Text();
-      const RuleText rule = SplitRule(text);
+      const RuleText rule = SplitRule(record.strText);
       std::string joined = JoinPhrases(m_work, start, last);
       std::string translation = FillTemplate(rule.templ, m_work, start, m_nFillLimit);
       StepRecord& merged = m_work[start];
@@ -207,18 +184,16 @@ std::string CSentenceBuilder::GetContinuationKeys(std::string strTail, std::stri
   std::vector<std::pair<std::string, std::string>> pairs;
   {
     CDexFile file(FilesFor(m_bKoreanSource).szRules, DexAccess::Pass);
-    const int count = RecordCount(file, kRuleRecordSize);
+    const std::vector<KeptRule>& rules = RulesOf(file);
     // The first items of pattern + "," equal the tail exactly when the pattern begins
     // with the tail and the tail ends its last item with ","; a pattern that begins
     // with the tail is longer than it, so the rule is not yet complete. An empty tail
     // (never passed by the list builder) matches no rule.
     const bool tailEndsItem = !strTail.empty() && strTail.back() == ',';
     std::string entry;
-    for (int r = 0; r < count && tailEndsItem; ++r) {
-      CStoredRule record(file, r);
-      if (!record.Pattern().starts_with(strTail)) continue;
-      const std::string text = record.Text();
-      const RuleText rule = SplitRule(text);
+    for (std::size_t r = 0; r < rules.size() && tailEndsItem; ++r) {
+      if (!rules[r].strPattern.starts_with(strTail)) continue;
+      const RuleText rule = SplitRule(rules[r].strText);
       std::string_view next = rule.pattern.substr(strTail.size());
       next = next.substr(0, next.find(','));
       entry.assign(",").append(next).append(";").append(rule.resultKey).append(",");

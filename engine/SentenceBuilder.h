@@ -1,13 +1,16 @@
 // The sentence builder: holds the committed steps of a composition, recognises when
 // they form a complete sentence (regrouping them by the phrase rules and looking the
 // keys up among the sentence patterns), renders the sentence pair, and tells which keys
-// can continue an unfinished phrase. Owned by the dialog; reads the dictionaries of the
-// direction in m_bKoreanSource afresh on every call.
+// can continue an unfinished phrase. Owned by the dialog; opens the dictionaries of the
+// direction in m_bKoreanSource afresh on every call, and keeps the phrase rules read from
+// a file while its stamp says it is unchanged (engine/PhraseRules.h).
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dict/Capacities.h"
+#include "engine/PhraseRules.h"
 #include "engine/StepRecord.h"
 
 class CSentenceBuilder {
@@ -43,5 +46,9 @@ class CSentenceBuilder {
   // Looks the key list up among the sentence patterns; renders the pair when found.
   bool MatchSentence(const std::string& keyList);
 
+  // The rules of the open rule file of the current direction, kept or read now.
+  const std::vector<KeptRule>& RulesOf(CDexFile& file);
+
   std::size_t m_nFillLimit = kMaxFilledText;  // longest text one template fill may give
+  CPhraseRules m_rules[2];  // English to Korean, Korean to English
 };

@@ -244,4 +244,28 @@ TEST_F(FileChangeTest, AnEditBetweenTwoActionsIsSeenAtTheNextAction) {
   }
 }
 
+TEST_F(FileChangeTest, AnEditOfThePhraseRulesIsSeenAtTheNextAction) {
+  // The phrase rules are kept between actions too; a rule edited in place (a file of
+  // fixed records keeps its size) changes what the next composition renders.
+  for (bool settled : {false, true}) {
+    const std::string when = settled ? "settled" : "fresh";
+    hostile::WriteSmallDictionaries();
+    if (settled) {
+      SetSettleMarginForTests(20'000'000);  // 20 ms
+      std::this_thread::sleep_for(std::chrono::milliseconds(40));
+    }
+    Dialog dialog;
+    ASSERT_TRUE(dialog.Pick("apple")) << when;
+    ASSERT_TRUE(dialog.Pick("eat")) << when;
+    EXPECT_EQ(dialog.Dlg().m_builder.m_strTranslation, "t-apple t-eat.") << when;
+
+    WriteRules("gu.dex", {"n;@0@;zN;", "v;<@0@>;zV;"});
+    dialog.Click(IDC_RESTART);
+    ASSERT_TRUE(dialog.Pick("apple")) << when;
+    ASSERT_TRUE(dialog.Pick("eat")) << when;
+    EXPECT_EQ(dialog.Dlg().m_builder.m_strTranslation, "t-apple <t-eat>.") << when;
+    SetSettleMarginForTests(0);
+  }
+}
+
 }  // namespace
