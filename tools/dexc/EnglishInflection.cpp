@@ -113,6 +113,55 @@ void HeadWord(const std::string& noun, std::size_t* start, std::size_t* end) {
   *start = space == std::string::npos || space >= *end ? 0 : space + 1;
 }
 
+bool StartsWith(const std::string& text, const char* head) {
+  return text.compare(0, std::strlen(head), head) == 0;
+}
+
+bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Beginnings where a vowel letter sounds as a consonant: "one" begins with w, "eu", "uni",
+// "use" ... with y (a one-way ticket, a European, a university, a useful map).
+const char* const kConsonantSoundHeads[] = {"one", "once", "eu", "ewe", "uni", "usa", "use",
+                                            "usu", "ute", "uti", "uto", "ura", "ure", "uri",
+                                            "uro", "uku", "ubi"};
+// Exceptions among them, read with a vowel: unimportant, uninteresting, unidentified.
+const char* const kVowelSoundHeads[] = {"unim", "unin", "unid"};
+// Beginnings with a silent h (an hour, an honest answer, an heir).
+const char* const kSilentHHeads[] = {"hour", "honest", "honor", "honour", "heir"};
+// Letters whose names begin with a vowel sound: an A, an F, an M, an X.
+const char* const kVowelLetterNames = "AEFHILMNORSX";
+
+// A word read letter by letter: two or more capitals (ATM, SUV), or one capital before a
+// hyphen or alone (T-shirt, X-ray).
+bool IsInitialism(const std::string& word) {
+  if (word.empty() || !IsUpper(word[0])) return false;
+  if (word.size() == 1 || word[1] == '-') return true;
+  for (std::size_t i = 0; i < word.size() && word[i] != '-'; ++i)
+    if (!IsUpper(word[i]) && !IsDigit(word[i])) return false;
+  return true;
+}
+
+bool FirstWordTakesAn(const std::string& noun) {
+  std::string word = noun.substr(0, noun.find(' '));
+  if (word.empty()) return false;
+  if (IsDigit(word[0])) {  // an 8, an 11, an 18, an 80 ...
+    bool twoDigits = word.size() >= 2 && IsDigit(word[1]) && (word.size() == 2 || !IsDigit(word[2]));
+    return word[0] == '8' || (twoDigits && (StartsWith(word, "11") || StartsWith(word, "18")));
+  }
+  if (IsInitialism(word)) return std::strchr(kVowelLetterNames, word[0]) != nullptr;
+  std::string lower;
+  for (char c : word) lower += IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c;
+  for (const char* head : kSilentHHeads)
+    if (StartsWith(lower, head)) return true;
+  if (!IsVowel(lower[0])) return false;
+  for (const char* head : kVowelSoundHeads)
+    if (StartsWith(lower, head)) return true;
+  for (const char* head : kConsonantSoundHeads)
+    if (StartsWith(lower, head)) return false;
+  return true;
+}
+
 }  // namespace
 
 EnglishVerbForms InflectEnglishVerb(const EnglishVerb& verb, const EnglishTables& tables) {
@@ -159,4 +208,11 @@ bool HasIrregularPlural(const EnglishNoun& noun, const EnglishTables& tables) {
   std::size_t start = 0, end = 0;
   HeadWord(noun.strSingular, &start, &end);
   return tables.plurals.count(noun.strSingular.substr(start, end - start)) > 0;
+}
+
+std::string WithIndefiniteArticle(const EnglishNoun& noun) {
+  std::string article = !noun.strArticle.empty()              ? noun.strArticle
+                        : FirstWordTakesAn(noun.strSingular) ? "an"
+                                                              : "a";
+  return article + " " + noun.strSingular;
 }

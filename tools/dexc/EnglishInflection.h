@@ -38,8 +38,17 @@ struct EnglishNoun {
   std::string strSingular;
   bool bPluralOes = false;  // -o takes -oes (potato potatoes), where the table lacks it
   std::string strPlural;    // the author's plural of the whole noun; empty: table or rule
+  std::string strArticle;   // the author's "a" or "an"; empty: judged from the spelling
 };
 
 std::string PluralOf(const EnglishNoun& noun, const EnglishTables& tables);
 // True when the plural comes from the table or the author, not the rules.
 bool HasIrregularPlural(const EnglishNoun& noun, const EnglishTables& tables);
+
+// The noun with its indefinite article: "a banana", "an apple", "a university", "an hour".
+// The article follows the sound of the first word, judged from its spelling: a vowel letter
+// takes "an" except where it sounds as a consonant (one-way, European, useful, uniform), a
+// silent h takes "an" (hour, honest), and a word in capitals read letter by letter takes
+// "an" before a letter whose name begins with a vowel (an ATM, a TV). The author's
+// article wins where the spelling misleads (a SIM card is read as a word).
+std::string WithIndefiniteArticle(const EnglishNoun& noun);

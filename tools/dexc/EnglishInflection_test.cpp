@@ -145,6 +145,35 @@ TEST(EnglishInflection, Plurals) {
   EXPECT_FALSE(HasIrregularPlural(EnglishNoun{"book", false, ""}, SmallTables()));
 }
 
+// The article by the sound the spelling stands for; common words are in forms.txt, these
+// are the letter-by-letter readings, numbers and the author's article.
+TEST(EnglishInflection, IndefiniteArticle) {
+  static const struct {
+    const char* noun;
+    const char* article;  // the author's, or ""
+    const char* expected;
+  } cases[] = {
+      {"ATM", "", "an ATM"},
+      {"SUV", "", "an SUV"},
+      {"MP3 player", "", "an MP3 player"},
+      {"TV", "", "a TV"},
+      {"USB cable", "", "a USB cable"},
+      {"X-ray", "", "an X-ray"},
+      {"T-shirt", "", "a T-shirt"},
+      {"8-hour shift", "", "an 8-hour shift"},
+      {"11-day trip", "", "an 11-day trip"},
+      {"2-day trip", "", "a 2-day trip"},
+      {"110-volt plug", "", "a 110-volt plug"},
+      {"Uber", "", "an Uber"},
+      {"SIM card", "a", "a SIM card"},  // read as a word, not letter by letter
+      {"herb", "an", "an herb"},
+  };
+  for (const auto& c : cases) {
+    EnglishNoun noun{c.noun, false, "", c.article};
+    EXPECT_EQ(WithIndefiniteArticle(noun), c.expected) << c.noun;
+  }
+}
+
 TEST(EnglishTables, ParseProblems) {
   EnglishTables tables;
   std::vector<std::string> errors;

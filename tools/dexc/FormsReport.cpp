@@ -13,6 +13,7 @@ constexpr std::size_t kCheckFields = 3;
 const char* const kNoForm = "-";
 const char* const kHonorificSuffix = ", honorific";
 const char* const kHonorificKey = "hon=";
+const char* const kWithArticle = "with a/an";  // a noun's form with its indefinite article
 
 std::string Trim(const std::string& text) {
   const char* blanks = " \t\r";
@@ -92,15 +93,20 @@ bool ApplyEnglishToken(const std::string& token, FormsWord* word, std::string* e
   if (equals == std::string::npos) return false;
   std::string key = token.substr(0, equals);
   std::string value = Spaced(token.substr(equals + 1));
-  std::string* field = key == "third"    ? &word->verb.strThirdPerson
-                       : key == "past"   ? &word->verb.strPast
-                       : key == "pp"     ? &word->verb.strParticiple
-                       : key == "ing"    ? &word->verb.strIng
-                       : key == "plural" ? &word->noun.strPlural
-                                         : nullptr;
+  std::string* field = key == "third"     ? &word->verb.strThirdPerson
+                       : key == "past"    ? &word->verb.strPast
+                       : key == "pp"      ? &word->verb.strParticiple
+                       : key == "ing"     ? &word->verb.strIng
+                       : key == "plural"  ? &word->noun.strPlural
+                       : key == "article" ? &word->noun.strArticle
+                                          : nullptr;
   if (!field || value.empty()) {
     *error = "unknown English override '" + token +
-             "': expected third=, past=, pp=, ing= or plural= with a form";
+             "': expected third=, past=, pp=, ing=, plural= or article= with a form";
+    return true;
+  }
+  if (field == &word->noun.strArticle && value != "a" && value != "an") {
+    *error = "the article in '" + token + "' is neither a nor an";
     return true;
   }
   *field = value;
@@ -180,7 +186,8 @@ std::string EnglishReport(const FormsWord& word, const EnglishTables& tables) {
   if (word.bNoun) {
     bool irregular = HasIrregularPlural(word.noun, tables);
     return word.noun.strSingular + " (noun, " + (irregular ? "irregular plural" : "regular") +
-           ")\nplural: " + PluralOf(word.noun, tables) + "\n";
+           ")\nplural: " + PluralOf(word.noun, tables) + "\n" + kWithArticle + ": " +
+           WithIndefiniteArticle(word.noun) + "\n";
   }
   EnglishVerbForms forms = InflectEnglishVerb(word.verb, tables);
   std::string out = word.verb.strBase + " (verb, " + (forms.bIrregular ? "irregular" : "regular");
@@ -221,7 +228,8 @@ bool FormByName(const FormsWord& word, const std::string& name, const EnglishTab
   if (word.bKorean) return KoreanFormByName(word.korean, name, form);
   if (word.bNoun) {
     if (name == "plural") *form = PluralOf(word.noun, tables);
-    return name == "plural";
+    if (name == kWithArticle) *form = WithIndefiniteArticle(word.noun);
+    return form->has_value();
   }
   EnglishVerbForms forms = InflectEnglishVerb(word.verb, tables);
   for (const EnglishVerbField& field : kVerbFields) {

@@ -6,7 +6,8 @@
 //            샤워하다 split, 입어 보다 aux (the tokens of ApplyKoreanClassToken, and
 //            hon= the honorific form)
 //   English: go, listen to, prefer double, person noun, potato noun oes,
-//            lie past=lied pp=lied (overrides third= past= pp= ing= plural=)
+//            lie past=lied pp=lied, SIM card noun article=a (overrides third= past= pp=
+//            ing= plural= article=)
 // In a value "_" stands for a space: wake up past=woke_up, 밥을 먹다 hon=진지를_드시다.
 // An expected-forms line is "word tokens | form name | expected form", "-" for no form:
 //   듣다 d | past | 들었어요
@@ -33,7 +34,8 @@ struct FormsWord {
 // word or a Korean word that fails its class check.
 std::optional<FormsWord> ParseFormsWord(const std::string& wordText, std::string* error);
 
-// The form called `name` in the report ("past", "present, honorific", "-ing", "plural").
+// The form called `name` in the report ("past", "present, honorific", "-ing", "plural",
+// "with a/an").
 // False for a name the word does not have; *form is left empty where the form does not
 // exist (an adjective's progressive).
 bool FormByName(const FormsWord& word, const std::string& name, const EnglishTables& tables,

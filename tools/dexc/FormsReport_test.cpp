@@ -50,7 +50,8 @@ TEST_F(FormsReportTest, CheckerReportsEachKindOfProblem) {
       " | past | 갔어요\n"
       "go | past | goed\n"
       "go | plural | goes\n"
-      "go past= | past | went\n";
+      "go past= | past | went\n"
+      "SIM card noun article=one | with a/an | a SIM card\n";
   EXPECT_EQ(CheckForms(text, "f.txt", m_tables),
             (std::vector<std::string>{
                 "f.txt:3: 가다 | past: expected 가았어요, got 갔어요",
@@ -65,8 +66,9 @@ TEST_F(FormsReportTest, CheckerReportsEachKindOfProblem) {
                 "f.txt:10: expected 'word [tokens] | form name | expected form'",
                 "f.txt:11: go | past: expected goed, got went",
                 "f.txt:12: unknown form name 'plural'",
-                "f.txt:13: unknown English override 'past=': expected third=, past=, pp=, ing= "
-                "or plural= with a form",
+                "f.txt:13: unknown English override 'past=': expected third=, past=, pp=, ing=, "
+                "plural= or article= with a form",
+                "f.txt:14: the article in 'article=one' is neither a nor an",
             }));
 }
 
@@ -126,8 +128,10 @@ TEST_F(FormsReportTest, EnglishReport) {
             "past: preferred\n"
             "past participle: preferred\n"
             "-ing: preferring\n");
-  EXPECT_EQ(Report("child noun"), "child (noun, irregular plural)\nplural: children\n");
-  EXPECT_EQ(Report("cup of tea noun"), "cup of tea (noun, regular)\nplural: cups of tea\n");
+  EXPECT_EQ(Report("child noun"),
+            "child (noun, irregular plural)\nplural: children\nwith a/an: a child\n");
+  EXPECT_EQ(Report("cup of tea noun"),
+            "cup of tea (noun, regular)\nplural: cups of tea\nwith a/an: a cup of tea\n");
   EXPECT_EQ(Report(""), "error: no word given");
   EXPECT_EQ(Report("   "), "error: no word given");
 }
