@@ -1,6 +1,7 @@
 #include "tools/lint/LintText.h"
 
 #include <cstddef>
+#include <string_view>
 
 namespace {
 
@@ -238,6 +239,15 @@ std::vector<std::string> FindLeftovers(const std::string& utf8) {
   };
   for (const auto& mark : kMarks)
     if (text.find(mark.strText) != std::u32string::npos) found.push_back(mark.szWhat);
+  // A blank before a punctuation mark: a phrase written to attach ("~, please.") that a
+  // phrase rule merged on its own, which drops the mark, so the sentence shows
+  // "coffees , please.".
+  for (std::size_t at = text.find(U' '); at != std::u32string::npos; at = text.find(U' ', at + 1)) {
+    if (at + 1 < text.size() && std::u32string_view(U",.?!").find(text[at + 1]) != std::u32string_view::npos) {
+      found.push_back("a blank before a punctuation mark (an attach mark lost)");
+      break;
+    }
+  }
   std::set<std::u32string> pairs;
   for (std::size_t open = text.find(U'('); open != std::u32string::npos; open = text.find(U'(', open + 1)) {
     WrittenPair pair = PairAt(text, open);

@@ -10,8 +10,9 @@
 #include <vector>
 
 // Leftovers in a finished text: "@" (a template reference), "#" (the correction
-// marker), "~" (the attach mark of a phrase), two spaces in a row, and an unresolved
-// particle pair such as 을(를) or 으로(로). One message (UTF-8) per kind found, naming
+// marker), "~" (the attach mark of a phrase), two spaces in a row, a blank before a
+// punctuation mark (an attach phrase that a phrase rule merged on its own loses its
+// mark: "coffees , please."), and an unresolved particle pair such as 을(를) or 으로(로). One message (UTF-8) per kind found, naming
 // what was found.
 std::vector<std::string> FindLeftovers(const std::string& utf8);
 
