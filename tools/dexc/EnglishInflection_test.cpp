@@ -135,14 +135,14 @@ TEST(EnglishInflection, Plurals) {
       {"glass of milk", false, "glasses of milk"},
   };
   for (const auto& c : cases) {
-    EnglishNoun noun{c.singular, c.oes, ""};
+    EnglishNoun noun{c.singular, c.oes, "", ""};
     EXPECT_EQ(PluralOf(noun, SmallTables()), c.plural) << c.singular;
   }
-  EnglishNoun octopus{"octopus", false, "octopi"};  // the author's plural wins
+  EnglishNoun octopus{"octopus", false, "octopi", ""};  // the author's plural wins
   EXPECT_EQ(PluralOf(octopus, SmallTables()), "octopi");
   EXPECT_TRUE(HasIrregularPlural(octopus, SmallTables()));
-  EXPECT_TRUE(HasIrregularPlural(EnglishNoun{"school child", false, ""}, SmallTables()));
-  EXPECT_FALSE(HasIrregularPlural(EnglishNoun{"book", false, ""}, SmallTables()));
+  EXPECT_TRUE(HasIrregularPlural(EnglishNoun{"school child", false, "", ""}, SmallTables()));
+  EXPECT_FALSE(HasIrregularPlural(EnglishNoun{"book", false, "", ""}, SmallTables()));
 }
 
 // The article by the sound the spelling stands for; common words are in forms.txt, these
