@@ -15,17 +15,19 @@ int FindKeyRun(std::string_view list, std::string_view run) {
 }
 
 int FindLastKeyRun(std::string_view list, std::string_view run, int limit) {
-  int start = -1;
-  std::string_view remaining = list;
-  for (;;) {
-    int position = FindKeyRun(remaining, run);
-    if (position == 0 || start + position >= limit) break;
-    start += position;
-    // Go on with the items after the found place's first item.
-    for (int skipped = 0; skipped < position; ++skipped) {
-      std::size_t comma = remaining.find(',');
-      remaining.remove_prefix(comma == std::string_view::npos ? remaining.size() : comma + 1);
-    }
+  if (list.empty() || run.empty()) return -1;
+  // Every place where the run starts a whole item, in order, is a find; overlapping
+  // places included, since each one starts at a different item. One pass over the list,
+  // counting the items on the way, instead of a new count from the start per place.
+  int last = -1;
+  int item = 0;
+  std::size_t counted = 0;
+  for (std::size_t at = list.find(run); at != std::string_view::npos; at = list.find(run, at + 1)) {
+    if (at != 0 && list[at - 1] != ',') continue;
+    item += static_cast<int>(std::count(list.begin() + counted, list.begin() + at, ','));
+    counted = at;
+    if (item >= limit) break;
+    last = item;
   }
-  return start;
+  return last;
 }

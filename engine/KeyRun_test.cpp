@@ -1,5 +1,8 @@
 #include "engine/KeyRun.h"
 
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 TEST(KeyRun, FindsTheFirstPlaceWhereTheItemsLineUp) {
@@ -47,4 +50,29 @@ TEST(KeyRun, FindsTheLastPlaceIncludingOverlapsAndBeforeALimit) {
   for (const auto& c : cases)
     EXPECT_EQ(FindLastKeyRun(c.list, c.run, c.limit), c.expected)
         << "FindLastKeyRun(\"" << c.list << "\", \"" << c.run << "\", " << c.limit << ")";
+}
+
+// The last place before the limit, against its plain definition: every item start
+// where the run begins, on every short list of "a", "b" and ",".
+TEST(KeyRun, TheLastPlaceAgreesWithItsDefinitionOnEveryShortList) {
+  auto lastByDefinition = [](const std::string& list, const std::string& run, int limit) {
+    int last = -1;
+    int item = 0;
+    for (std::size_t at = 0; at < list.size(); ++at) {
+      bool itemStart = at == 0 || list[at - 1] == ',';
+      if (itemStart && item < limit && list.compare(at, run.size(), run) == 0) last = item;
+      if (list[at] == ',') ++item;
+    }
+    return last;
+  };
+  std::vector<std::string> lists{""};
+  for (int length = 1; length <= 7; ++length)
+    for (std::size_t i = 0, n = lists.size(); i < n; ++i)
+      if (lists[i].size() == static_cast<std::size_t>(length - 1))
+        for (char c : {'a', 'b', ','}) lists.push_back(lists[i] + c);
+  for (const std::string& list : lists)
+    for (const char* run : {"a,", "b,", "a,b,", "b,b,", ",", "a,,", "ab,"})
+      for (int limit : {0, 1, 2, 3, 50})
+        ASSERT_EQ(FindLastKeyRun(list, run, limit), lastByDefinition(list, run, limit))
+            << "FindLastKeyRun(\"" << list << "\", \"" << run << "\", " << limit << ")";
 }
