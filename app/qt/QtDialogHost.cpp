@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <functional>
@@ -194,7 +195,13 @@ class CQtDialogHost::EditPeer : public IEditPeer {
     }
     // Writing the text the box already shows changes nothing, the caret included:
     // the collected-text box is written back while the user types in it.
-    if (m_pMulti->toPlainText() != WithLineFeeds(value)) m_pMulti->setPlainText(value);
+    const QString shown = m_pMulti->toPlainText();
+    const QString wanted = WithLineFeeds(value);
+    if (shown == wanted) return;
+    if (!shown.isEmpty() && wanted.startsWith(shown))
+      AppendToMulti(wanted.mid(shown.size()));
+    else
+      m_pMulti->setPlainText(value);
   }
 
   void SetSel(int start, int end) override {
@@ -233,6 +240,20 @@ class CQtDialogHost::EditPeer : public IEditPeer {
   bool IsProgramChange() const { return m_nProgramChange > 0; }
 
  private:
+  // Text that only grows at its end (a pair added to the collected text) is appended
+  // instead of replacing the whole document, which would lay out every line again. The
+  // box ends as a replacement leaves it: caret at the start, no undo history.
+  void AppendToMulti(const QString& tail) {
+    QTextDocument* document = m_pMulti->document();
+    const bool undo = document->isUndoRedoEnabled();
+    document->setUndoRedoEnabled(false);
+    QTextCursor end(document);
+    end.movePosition(QTextCursor::End);
+    end.insertText(tail);
+    document->setUndoRedoEnabled(undo);
+    m_pMulti->setTextCursor(QTextCursor(document));
+  }
+
   QPlainTextEdit* m_pMulti;
   QLineEdit* m_pSingle;
   int m_nProgramChange = 0;

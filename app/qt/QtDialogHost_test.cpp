@@ -275,6 +275,26 @@ TEST_F(QtHostTest, WritingTheTextAnEditShowsKeepsItsCaret) {
   EXPECT_EQ(edit->toPlainText(), QString::fromUtf8("다른 글"));
 }
 
+// A pair added to the collected text only lengthens it: the box appends the new lines
+// and ends exactly as if the whole text had been written (lines, caret at the start, no
+// undo step that would take the pair away, no handler run).
+TEST_F(QtHostTest, TextThatGrowsAtItsEndEndsAsIfWrittenWhole) {
+  QPlainTextEdit* edit = Widget<QPlainTextEdit>(IDC_COLLECTED);
+  const std::string first = K("사과를 먹어요.\r\nI eat an apple.\r\n\r\n");
+  const std::string second = first + K("물 주세요.\r\nWater, please.\r\n\r\n");
+  m_host.Edit(IDC_COLLECTED)->SetText(first);
+  m_host.Edit(IDC_COLLECTED)->SetText(second);
+  EXPECT_EQ(m_host.Edit(IDC_COLLECTED)->GetText(), second);
+  EXPECT_EQ(edit->document()->blockCount(), 7);
+  EXPECT_EQ(edit->textCursor().position(), 0);
+  EXPECT_FALSE(edit->document()->isUndoAvailable());
+  EXPECT_TRUE(edit->document()->isUndoRedoEnabled());
+  // Text that does not begin with what the box shows replaces it.
+  m_host.Edit(IDC_COLLECTED)->SetText(K("물 주세요.\r\n"));
+  EXPECT_EQ(edit->toPlainText(), QString::fromUtf8("물 주세요.\n"));
+  EXPECT_TRUE(m_dlg.m_events.empty());
+}
+
 TEST_F(QtHostTest, SetSelCountsBytesOfCodePage949Text) {
   // "가나" is four bytes, CR LF two bytes but one character in the box.
   const std::string text = K("가나\r\nde");
