@@ -1,6 +1,20 @@
 #include "engine/KeyRun.h"
 
-#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// The number of "," in list[from, to), found by jumping from comma to comma.
+int CommasIn(std::string_view list, std::size_t from, std::size_t to) {
+  int commas = 0;
+  const char* end = list.data() + to;
+  for (const char* p = list.data() + from;
+       (p = static_cast<const char*>(std::memchr(p, ',', static_cast<std::size_t>(end - p)))) != nullptr; ++p)
+    ++commas;
+  return commas;
+}
+
+}  // namespace
 
 int FindKeyRun(std::string_view list, std::string_view run) {
   if (list.empty() || run.empty()) return 0;
@@ -9,7 +23,7 @@ int FindKeyRun(std::string_view list, std::string_view run) {
   // the first in item order.
   for (std::size_t at = list.find(run); at != std::string_view::npos; at = list.find(run, at + 1)) {
     if (at == 0 || list[at - 1] == ',')
-      return 1 + static_cast<int>(std::count(list.begin(), list.begin() + at, ','));
+      return 1 + CommasIn(list, 0, at);
   }
   return 0;
 }
@@ -24,7 +38,7 @@ int FindLastKeyRun(std::string_view list, std::string_view run, int limit) {
   std::size_t counted = 0;
   for (std::size_t at = list.find(run); at != std::string_view::npos; at = list.find(run, at + 1)) {
     if (at != 0 && list[at - 1] != ',') continue;
-    item += static_cast<int>(std::count(list.begin() + counted, list.begin() + at, ','));
+    item += CommasIn(list, counted, at);
     counted = at;
     if (item >= limit) break;
     last = item;
