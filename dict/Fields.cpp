@@ -1,8 +1,11 @@
 #include "dict/Fields.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "dict/RecordKey.h"
+#include "dict/RecordLayout.h"
 
 std::string PlainField(const unsigned char* record, std::size_t offset, std::size_t width) {
   const unsigned char* field = record + offset;
@@ -12,13 +15,31 @@ std::string PlainField(const unsigned char* record, std::size_t offset, std::siz
 }
 
 std::string ScrambledField(const unsigned char* record, std::size_t offset, std::size_t width) {
+  // The key is eight bytes long, so the field is unscrambled eight bytes at a time into
+  // a buffer as wide as the widest scrambled field; the text ends at the first 0.
+  static_assert(kRecordKeyLength == sizeof(std::uint64_t));
+  constexpr std::size_t kWidest = std::max({kLexTranslationWidth, kRuleTextWidth, kPatTemplateWidth});
   const RecordKeyBytes& key = RecordKey();
+  std::uint64_t keyWord;
+  std::memcpy(&keyWord, key.data(), sizeof keyWord);
   const unsigned char* field = record + offset;
-  std::size_t length = 0;
-  while (length < width && field[length] != key[length % kRecordKeyLength]) ++length;
-  std::string text(length, '\0');
-  for (std::size_t i = 0; i < length; ++i)
-    text[i] = static_cast<char>(field[i] ^ key[i % kRecordKeyLength]);
+  char plain[kWidest];
+  const std::size_t bytes = std::min(width, kWidest);
+  std::size_t i = 0;
+  for (; i + sizeof keyWord <= bytes; i += sizeof keyWord) {
+    std::uint64_t word;
+    std::memcpy(&word, field + i, sizeof word);
+    word ^= keyWord;
+    std::memcpy(plain + i, &word, sizeof word);
+  }
+  for (; i < bytes; ++i) plain[i] = static_cast<char>(field[i] ^ key[i % kRecordKeyLength]);
+  const void* nul = std::memchr(plain, 0, bytes);
+  if (nul || width <= kWidest)
+    return std::string(plain, nul ? static_cast<const char*>(nul) - plain : bytes);
+  // A field wider than any the layouts define: the rest byte by byte.
+  std::string text(plain, bytes);
+  for (i = bytes; i < width && field[i] != key[i % kRecordKeyLength]; ++i)
+    text.push_back(static_cast<char>(field[i] ^ key[i % kRecordKeyLength]));
   return text;
 }
 

@@ -66,6 +66,25 @@ TEST(Fields, ScrambledFieldWithoutTerminatorIsReadWithinItsWidth) {
   }
 }
 
+TEST(Fields, ScrambledTextOfEveryLengthReadsBackWhole) {
+  for (const auto& f : kScrambledFields) {
+    for (std::size_t length = 0; length < f.width; ++length) {
+      std::string text(length, ' ');
+      for (std::size_t i = 0; i < length; ++i) text[i] = static_cast<char>('a' + i % 26);
+      std::vector<unsigned char> record(f.recordSize, 0x5A);
+      WriteScrambledField(record.data(), f.offset, f.width, text);
+      ASSERT_EQ(ScrambledField(record.data(), f.offset, f.width), text) << f.name << " " << length;
+    }
+  }
+  // A field wider than any record kind has is read to its end too.
+  const RecordKeyBytes& key = RecordKey();
+  std::vector<unsigned char> wide(300);
+  for (std::size_t i = 0; i < wide.size(); ++i) wide[i] = static_cast<unsigned char>('w' ^ key[i % 8]);
+  EXPECT_EQ(ScrambledField(wide.data(), 0, 260), std::string(260, 'w'));
+  wide[231] = key[231 % 8];
+  EXPECT_EQ(ScrambledField(wide.data(), 0, 260), std::string(231, 'w'));
+}
+
 TEST(Fields, PlainFieldWithoutTerminatorIsReadWithinItsWidth) {
   std::vector<unsigned char> record(kLexiconRecordSize, 'k');
   EXPECT_EQ(PlainField(record.data(), kLexKeyOffset, kLexKeyWidth), std::string(kLexKeyWidth, 'k'));
