@@ -8,20 +8,34 @@
 # fuzz/regressions/<target>/ are replayed first. Exits 1 when any target failed.
 # Extra libFuzzer flags can be given in DAOLSAE_FUZZ_FLAGS, e.g. to keep fuzzing past a
 # known, not yet fixed finding:  DAOLSAE_FUZZ_FLAGS="-fork=1 -ignore_timeouts=1"
+# or to stop after a number of executions:  DAOLSAE_FUZZ_FLAGS=-runs=10000000
+# DAOLSAE_FUZZ_DEPTH=1 fuzzes with targets built without AddressSanitizer (undefined-
+# behaviour and standard-library bounds checks only, several times faster, in
+# build-fuzz-fast/) and then replays every input of the grown corpus through the
+# AddressSanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds=${1:-60}
 parallel=${2:-1}
 shift $(( $# < 2 ? $# : 2 ))
-all=(fuzz_records fuzz_phrase_tables fuzz_candidate_list fuzz_check_sentence
+all=(fuzz_records fuzz_records_files fuzz_phrase_tables fuzz_candidate_list fuzz_check_sentence
      fuzz_continuation_keys fuzz_particles fuzz_script)
 if [ $# -gt 0 ]; then targets=("$@"); else targets=("${all[@]}"); fi
 build=$PWD/build-fuzz  # absolute: the targets run inside a scratch directory
+
+depth=${DAOLSAE_FUZZ_DEPTH:-0}
+fuzzing=$build  # the build whose targets fuzz
+[ "$depth" = 1 ] && fuzzing=$PWD/build-fuzz-fast
 
 tools/scripts/install-deps.sh
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DDAOLSAE_FUZZ=ON -DDAOLSAE_QT=OFF -DDAOLSAE_BENCH=OFF
 cmake --build "$build" -j 2 --target fuzz_all
+if [ "$depth" = 1 ]; then
+  CC=clang CXX=clang++ cmake -S . -B "$fuzzing" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DDAOLSAE_FUZZ=ON -DDAOLSAE_FUZZ_ASAN=OFF -DDAOLSAE_QT=OFF -DDAOLSAE_BENCH=OFF
+  cmake --build "$fuzzing" -j 2 --target fuzz_all
+fi
 fuzz/make-seeds.sh "$build" "$build/fuzz-seeds"
 mkdir -p "$build/fuzz-logs"
 
@@ -46,7 +60,7 @@ done
 # a reader, and a short input keeps each run short.
 max_len() {
   case $1 in
-    fuzz_records) echo 4096 ;;
+    fuzz_records | fuzz_records_files) echo 4096 ;;
     fuzz_particles) echo 8192 ;;
     fuzz_candidate_list) echo 49152 ;;
     fuzz_script) echo 65536 ;;
@@ -58,9 +72,9 @@ run_target() {
   local target=$1
   local corpus=$build/fuzz-corpus/$target artifacts=$build/fuzz-artifacts/$target
   mkdir -p "$corpus" "$artifacts"
-  local seeds=$build/fuzz-seeds/$target
+  local seeds=$build/fuzz-seeds/${target%_files}  # both record targets share seeds
   [ -d "$seeds" ] || seeds=
-  "$build/fuzz/$target" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2560 \
+  "$fuzzing/fuzz/$target" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2560 \
     -max_len="$(max_len "$target")" \
     -dict="$PWD/fuzz/daolsae.dict" -print_final_stats=1 -artifact_prefix="$artifacts/" \
     ${DAOLSAE_FUZZ_FLAGS:-} \
@@ -86,6 +100,12 @@ for target in "${targets[@]}"; do
   # seconds"); a finding leaves an artifact.
   grep -qE '^(Done [0-9]+ runs|INFO: fuzzed for)' "$log" || result=FAILED
   [ -z "$(ls -A "$build/fuzz-artifacts/$target")" ] || result=FAILED
+  # A deep run's corpus, every input once more under AddressSanitizer.
+  if [ "$depth" = 1 ] && ! "$build/fuzz/$target" -runs=0 -timeout=25 -rss_limit_mb=2560 \
+      -max_len="$(max_len "$target")" -artifact_prefix="$build/fuzz-artifacts/$target/" \
+      "$build/fuzz-corpus/$target" >"$build/fuzz-logs/$target.replay.log" 2>&1; then
+    result=FAILED
+  fi
   [ "$result" = ok ] || status=1
   printf '%-24s %12s %8s %10s %s\n' "$target" "${execs:-?}" "${cov:-?}" "${ft:-?}" "$result"
 done
