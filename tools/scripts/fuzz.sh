@@ -14,6 +14,8 @@
 # build-fuzz-fast/) and then replays every input of the grown corpus through the
 # AddressSanitizer build.
 set -euo pipefail
+# One block, read whole before it runs: the script may be edited while a long run goes on.
+{
 cd "$(dirname "$0")/../.."
 seconds=${1:-60}
 parallel=${2:-1}
@@ -110,3 +112,4 @@ for target in "${targets[@]}"; do
   printf '%-24s %12s %8s %10s %s\n' "$target" "${execs:-?}" "${cov:-?}" "${ft:-?}" "$result"
 done
 exit $status
+}
