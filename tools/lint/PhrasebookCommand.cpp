@@ -6,6 +6,7 @@
 
 #include "tools/lint/Phrasebook.h"
 #include "tools/lint/PhrasebookRun.h"
+#include "tools/lint/SameGround.h"
 
 namespace {
 
@@ -64,4 +65,24 @@ int RunPhrasebookCommand(const PhrasebookCommand& command, const std::string& di
     out << "wrote " << run.nComposed << " sentence(s) to " << writeTo << "\n";
   }
   return status;
+}
+
+int RunSameGroundCommand(const std::string& koreanSourceFile, const std::string& englishSourceFile,
+                         const ComposeOptions& options, const std::string& dir, std::ostream& out,
+                         std::ostream& err) {
+  const Phrasebook korean = ReadPhrasebookFile(koreanSourceFile);
+  const Phrasebook english = ReadPhrasebookFile(englishSourceFile);
+  for (const Phrasebook* book : {&korean, &english})
+    for (const std::string& error : book->errors) err << "daolsae-lint: " << error << "\n";
+  if (!korean.errors.empty() || !english.errors.empty()) return kPhrasebookFailStatus;
+  if (::chdir(dir.c_str()) != 0) {
+    err << "daolsae-lint: cannot enter " << dir << "\n";
+    return kPhrasebookFailStatus;
+  }
+  const PhrasebookRunResult koreanRun = RunPhrasebook(korean, koreanSourceFile, true, options);
+  const PhrasebookRunResult englishRun = RunPhrasebook(english, englishSourceFile, false, options);
+  out << koreanSourceFile << ": " << PhrasebookSummaryLine(koreanRun) << "\n"
+      << englishSourceFile << ": " << PhrasebookSummaryLine(englishRun) << "\n";
+  PrintSameGroundReport(CompareDirections(koreanRun, englishRun), out);
+  return 0;
 }

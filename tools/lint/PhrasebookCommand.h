@@ -27,3 +27,10 @@ struct PhrasebookCommand {
 // above.
 int RunPhrasebookCommand(const PhrasebookCommand& command, const std::string& dir,
                          std::ostream& out, std::ostream& err);
+
+// daolsae-lint --same-ground: composes both phrasebooks on the dictionaries in `dir` and
+// prints which mirrored pairs compose right in one direction only (tools/lint/SameGround.h).
+// Returns 0, or kPhrasebookFailStatus when a file cannot be read or has errors.
+int RunSameGroundCommand(const std::string& koreanSourceFile, const std::string& englishSourceFile,
+                         const ComposeOptions& options, const std::string& dir, std::ostream& out,
+                         std::ostream& err);

@@ -22,6 +22,7 @@ const char* const kUsage =
     "usage: daolsae-lint [--walks N] [--seed N] [--samples N] [--direction ko|en|both] [--thorough] DIR\n"
     "       daolsae-lint --phrasebook FILE [--direction ko|en] [--nodes N] [--baseline FILE]\n"
     "                    [--write-baseline FILE] DIR\n"
+    "       daolsae-lint --same-ground KO_EN_FILE EN_KO_FILE [--nodes N] DIR\n"
     "Runs the program's dialog on the compiled dictionaries in DIR, in both directions:\n"
     "every sentence pattern must be completable; finished sentences must hold no leftover\n"
     "(@ # ~, two spaces, a particle pair such as 을(를)) and no Korean particle that does not\n"
@@ -39,7 +40,10 @@ const char* const kUsage =
     "file name (ko-en..., en-ko...) unless --direction says ko or en.\n"
     "  --nodes N             steps the search may confirm per sentence (default 300)\n"
     "  --baseline FILE       fail when a sentence listed in FILE no longer composes\n"
-    "  --write-baseline FILE write the sentences that compose now to FILE\n";
+    "  --write-baseline FILE write the sentences that compose now to FILE\n"
+    "With --same-ground it composes both phrasebooks and lists the pairs that mirror each\n"
+    "other (each source sentence an accepted translation of the other) but compose with a\n"
+    "right translation in one direction only, with where the other direction breaks.\n";
 
 bool ReadNumber(const std::string& text, long min, long* value) {
   char* end = nullptr;
@@ -54,6 +58,7 @@ bool ReadNumber(const std::string& text, long min, long* value) {
 int main(int argc, char** argv) {
   LintOptions options;
   PhrasebookCommand phrasebook;
+  std::string sameGroundKorean, sameGroundEnglish;  // --same-ground
   bool bothDirections = false;
   std::string dir;
   for (int i = 1; i < argc; ++i) {
@@ -83,6 +88,9 @@ int main(int argc, char** argv) {
                           : arg == "--baseline" ? phrasebook.strBaseline
                                                 : phrasebook.strWriteBaseline;
       path = argv[++i];
+    } else if (arg == "--same-ground" && i + 2 < argc) {
+      sameGroundKorean = argv[++i];
+      sameGroundEnglish = argv[++i];
     } else if (arg == "--direction" && hasValue) {
       std::string d = argv[++i];
       if (d != "ko" && d != "en" && d != "both") {
@@ -104,8 +112,13 @@ int main(int argc, char** argv) {
     std::cerr << "daolsae-lint: no dictionary directory given\n" << kUsage;
     return kUsageStatus;
   }
+  if (!phrasebook.strFile.empty() && !sameGroundKorean.empty()) {
+    std::cerr << "daolsae-lint: --phrasebook and --same-ground are two different runs\n" << kUsage;
+    return kUsageStatus;
+  }
   if (phrasebook.strFile.empty() && (!phrasebook.strBaseline.empty() || !phrasebook.strWriteBaseline.empty() ||
-                                     phrasebook.options.nMaxNodes != ComposeOptions().nMaxNodes)) {
+                                     (sameGroundKorean.empty() &&
+                                      phrasebook.options.nMaxNodes != ComposeOptions().nMaxNodes))) {
     std::cerr << "daolsae-lint: --nodes, --baseline and --write-baseline go with --phrasebook\n" << kUsage;
     return kUsageStatus;
   }
@@ -119,6 +132,9 @@ int main(int argc, char** argv) {
     return kFailStatus;
   }
   if (!phrasebook.strFile.empty()) return RunPhrasebookCommand(phrasebook, dir, std::cout, std::cerr);
+  if (!sameGroundKorean.empty())
+    return RunSameGroundCommand(sameGroundKorean, sameGroundEnglish, phrasebook.options, dir,
+                                std::cout, std::cerr);
   // The program reads its dictionaries from the current directory.
   if (::chdir(dir.c_str()) != 0) {
     std::cerr << "daolsae-lint: cannot enter " << dir << "\n";
