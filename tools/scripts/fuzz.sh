@@ -76,6 +76,8 @@ run_target() {
   mkdir -p "$corpus" "$artifacts"
   local seeds=$build/fuzz-seeds/${target%_files}  # both record targets share seeds
   [ -d "$seeds" ] || seeds=
+  # The processor time too: on a shared machine the wall clock says little.
+  /usr/bin/time -f '%e %U %S' -o "$build/fuzz-logs/$target.time" \
   "$fuzzing/fuzz/$target" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2560 \
     -max_len="$(max_len "$target")" \
     -dict="$PWD/fuzz/daolsae.dict" -print_final_stats=1 -artifact_prefix="$artifacts/" \
@@ -89,7 +91,7 @@ for target in "${targets[@]}"; do
 done
 wait || true
 
-printf '%-24s %12s %8s %10s %s\n' target executions cov features result
+printf '%-24s %12s %9s %12s %8s %10s %s\n' target executions exec/s exec/cpu-s cov features result
 for target in "${targets[@]}"; do
   result=ok
   log=$build/fuzz-logs/$target.log
@@ -98,6 +100,10 @@ for target in "${targets[@]}"; do
   execs=$(sed -n 's/^#\([0-9]*\).*/\1/p' <<<"$last")
   cov=$(sed -n 's/.*cov: \([0-9]*\).*/\1/p' <<<"$last")
   ft=$(sed -n 's/.*ft: \([0-9]*\).*/\1/p' <<<"$last")
+  # (the last line: a failed run adds a line before the figures)
+  read -r wall user system < <(tail -1 "$build/fuzz-logs/$target.time" 2>/dev/null) || wall=0
+  rates=$(awk -v n="${execs:-0}" -v w="${wall:-0}" -v u="${user:-0}" -v s="${system:-0}" \
+    'BEGIN { printf "%d %d", w > 0 ? n / w : 0, u + s > 0 ? n / (u + s) : 0 }')
   # A clean run ends with libFuzzer's "Done N runs" (fork mode: "fuzzed for N
   # seconds"); a finding leaves an artifact.
   grep -qE '^(Done [0-9]+ runs|INFO: fuzzed for)' "$log" || result=FAILED
@@ -109,7 +115,7 @@ for target in "${targets[@]}"; do
     result=FAILED
   fi
   [ "$result" = ok ] || status=1
-  printf '%-24s %12s %8s %10s %s\n' "$target" "${execs:-?}" "${cov:-?}" "${ft:-?}" "$result"
+  printf '%-24s %12s %9s %12s %8s %10s %s\n' "$target" "${execs:-?}" ${rates} "${cov:-?}" "${ft:-?}" "$result"
 done
 exit $status
 }

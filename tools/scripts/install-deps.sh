@@ -9,7 +9,7 @@ packages=(
   fonts-nanum desktop-file-utils appstream qt6-translations-l10n
   dpkg-dev file
   clang libclang-rt-14-dev
-  xvfb xdotool x11-utils dbus-daemon
+  xvfb xdotool x11-utils dbus-daemon time
 )
 missing=()
 for p in "${packages[@]}"; do
