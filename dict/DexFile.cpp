@@ -3,13 +3,13 @@
 #include <fcntl.h>
 #include <setjmp.h>
 #include <signal.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
+#include "dict/KeptMappings.h"
 #include "dict/MemoryDictionaries.h"
 #include "dict/MissingDictionary.h"
 
@@ -90,12 +90,12 @@ bool CDexFile::OpenFile(const char* fileName, DexAccess access) {
     return true;
   }
   if (m_nSize > 0) {
-    void* map = ::mmap(nullptr, static_cast<std::size_t>(m_nSize), PROT_READ, MAP_PRIVATE, fd, 0);
-    if (map == MAP_FAILED) {
+    m_pMapping = MappingOf(fileName, fd, info);
+    if (!m_pMapping) {
       ::close(fd);
       return false;
     }
-    m_pData = static_cast<const unsigned char*>(map);
+    m_pData = m_pMapping->pData;
     InstallBusErrorGuard();
   }
   ::close(fd);
@@ -103,7 +103,6 @@ bool CDexFile::OpenFile(const char* fileName, DexAccess access) {
 }
 
 CDexFile::~CDexFile() {
-  if (m_pData && !m_pMemory) ::munmap(const_cast<unsigned char*>(m_pData), static_cast<std::size_t>(m_nSize));
   if (m_fd >= 0) ::close(m_fd);
 }
 

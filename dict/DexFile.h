@@ -3,7 +3,9 @@
 // Every reader of every dictionary goes through this class.
 //
 // For probes (bisections, scattered records) the file is mapped read-only when opened,
-// so one record costs a copy from memory instead of a system call. For a pass over
+// so one record costs a copy from memory instead of a system call; the mapping is kept
+// for the next call while the name still leads to the same file of the same size
+// (dict/KeptMappings.h). For a pass over
 // every record in order, it is read ahead in blocks instead, as a buffered file is:
 // a fresh mapping of a large file would cost more in page faults than the pass itself.
 // The length is taken once, at opening: a file replaced (renamed over) while a call
@@ -19,6 +21,7 @@
 
 #include "dict/DexStamp.h"
 
+struct KeptMapping;
 struct MemoryDictionary;
 
 // How a call will read the file: a few records anywhere, or every record in order.
@@ -64,6 +67,7 @@ class CDexFile {
   void ReadAhead(unsigned char* buffer, std::size_t size);
 
   const unsigned char* m_pData = nullptr;  // the mapping (probes) or the memory buffer
+  std::shared_ptr<const KeptMapping> m_pMapping;      // the mapping, when probing a file
   std::shared_ptr<const MemoryDictionary> m_pMemory;  // the buffer, when in memory
   int m_fd = -1;                           // the open file (pass)
   std::string m_block;                     // read-ahead block (pass)

@@ -78,6 +78,53 @@ TEST(DexFile, FileShortenedWhileOpenReadsAsZeros) {
   EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 16), std::string(16, 'x'));
 }
 
+// The mapping of a file is kept from one opening to the next (dict/KeptMappings.h): every
+// opening still reads the file as it is at that moment, however it changed in between,
+// and an object keeps reading the file it opened.
+TEST(DexFile, EveryOpeningReadsTheFileAsItIsThen) {
+  ScratchDir dir;
+  auto firstBytes = [](CDexFile& file) {
+    char buffer[4];
+    file.Seek(0);
+    file.Read(buffer, sizeof buffer);
+    return std::string(buffer, sizeof buffer);
+  };
+  WriteBytes("f.dex", std::string(8192, 'a'));
+  CDexFile a("f.dex");
+  EXPECT_EQ(firstBytes(a), "aaaa");
+
+  WriteBytes("f.new", std::string(8192, 'b'));  // renamed over while `a` is open
+  std::filesystem::rename("f.new", "f.dex");
+  CDexFile b("f.dex");
+  EXPECT_EQ(firstBytes(a), "aaaa");
+  EXPECT_EQ(firstBytes(b), "bbbb");
+
+  WriteBytes("f.dex", std::string(8192, 'c'));  // rewritten in place, same size
+  EXPECT_EQ(firstBytes(b), "cccc");            // an open mapping shows the file's bytes
+  {
+    CDexFile c("f.dex");
+    EXPECT_EQ(firstBytes(c), "cccc");
+  }
+  Truncate("f.dex", 0);  // emptied and filled again to the same size
+  WriteBytes("f.dex", std::string(8192, 'd'));
+  CDexFile d("f.dex");
+  EXPECT_EQ(firstBytes(d), "dddd");
+  WriteBytes("f.dex", "eeee");  // shorter
+  CDexFile e("f.dex");
+  EXPECT_EQ(e.Size(), 4);
+  EXPECT_EQ(firstBytes(e), "eeee");
+
+  // The same name in another directory is another file.
+  std::filesystem::create_directory("other");
+  WriteBytes("other/f.dex", std::string(4, 'o'));
+  std::filesystem::current_path("other");
+  CDexFile o("f.dex");
+  EXPECT_EQ(firstBytes(o), "oooo");
+  std::filesystem::current_path("..");
+  CDexFile again("f.dex");
+  EXPECT_EQ(firstBytes(again), "eeee");
+}
+
 TEST(DexFile, MissingFileOrDirectoryEndsTheProgramWithStatusOne) {
   ScratchDir dir;
   EXPECT_EXIT(CDexFile("missing.dex"), ::testing::ExitedWithCode(1), "");
