@@ -103,7 +103,7 @@ for target in "${targets[@]}"; do
   # (the last line: a failed run adds a line before the figures)
   read -r wall user system < <(tail -1 "$build/fuzz-logs/$target.time" 2>/dev/null) || wall=0
   rates=$(awk -v n="${execs:-0}" -v w="${wall:-0}" -v u="${user:-0}" -v s="${system:-0}" \
-    'BEGIN { printf "%d %d", w > 0 ? n / w : 0, u + s > 0 ? n / (u + s) : 0 }')
+    'BEGIN { printf "%d %d", (w > 0) ? n / w : 0, (u + s > 0) ? n / (u + s) : 0 }')
   # A clean run ends with libFuzzer's "Done N runs" (fork mode: "fuzzed for N
   # seconds"); a finding leaves an artifact.
   grep -qE '^(Done [0-9]+ runs|INFO: fuzzed for)' "$log" || result=FAILED
