@@ -101,6 +101,11 @@ int CParticleCorrector::CompareWithRecord(int nIndex, const std::string& strKey,
 
 int CParticleCorrector::FindRange(int nLo, int nHi, const std::string& strKey, int* pFirst,
                                   int* pLastExact, int* pLastPrefix) {
+  return FindRangeOfChars(nLo, nHi, strKey, CountChars(strKey), pFirst, pLastExact, pLastPrefix);
+}
+
+int CParticleCorrector::FindRangeOfChars(int nLo, int nHi, const std::string& strKey, int nKeyChars,
+                                         int* pFirst, int* pLastExact, int* pLastPrefix) {
   int first = -1, lastExact = -1, lastPrefix = -1;
   auto report = [&]() {
     if (pFirst) *pFirst = first;
@@ -115,7 +120,6 @@ int CParticleCorrector::FindRange(int nLo, int nHi, const std::string& strKey, i
   if (nHi == -1 || nHi > nRecords - 1) nHi = nRecords - 1;
   int lo = nLo < 0 ? 0 : nLo;
   int hi = nHi;
-  const int nKeyChars = CountChars(strKey);
 
   // Any record whose pattern begins with the key.
   auto prefixOrder = [&](int index) { return CompareWithRecord(index, strKey, nKeyChars, false); };
@@ -232,7 +236,7 @@ void CParticleCorrector::Correct(std::string& strSentence) {
           std::size_t from = starts[j + k - 2];
           candidate.append(text, from, starts[j + k - 1] - from);
           int first = -1, lastExact = -1, lastPrefix = -1;
-          if (FindRange(lo, hi, candidate, &first, &lastExact, &lastPrefix) < 0) break;
+          if (FindRangeOfChars(lo, hi, candidate, k, &first, &lastExact, &lastPrefix) < 0) break;
           lo = first;
           hi = lastPrefix;
           if (lastExact >= 0) AddMatches(candidate, j, k, first, lastExact);

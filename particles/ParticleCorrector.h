@@ -46,6 +46,11 @@ class CParticleCorrector {
   // wins) and compacts the table to them, keeping their order.
   void ResolveOverlaps();
 
+  // FindRange for a key whose character count the caller knows: the correction grows
+  // its key one character at a time and need not count it again for every lookup.
+  int FindRangeOfChars(int nLo, int nHi, const std::string& strKey, int nKeyChars, int* pFirst,
+                       int* pLastExact, int* pLastPrefix);
+
   // One probe: reads record nIndex and compares strKey with its pattern, cut to
   // nKeyChars characters or whole. Negative, zero or positive as strKey sorts before,
   // equal to or after the pattern.
