@@ -7,8 +7,13 @@ namespace {
 constexpr long long kNumberCeiling = 1'000'000'000'000LL;
 
 // Cuts text to at most `limit` bytes without splitting a double-byte character.
+// Right after a byte below 0x80 a character always begins (that byte is a character of
+// its own or the second byte of one), so the walk over the characters starts at the
+// last such place before the limit instead of at the beginning of a long text.
 void CutAtCharacter(std::string& text, std::size_t limit) {
-  std::size_t end = 0;
+  if (text.size() <= limit) return;
+  std::size_t end = limit;
+  while (end > 0 && static_cast<unsigned char>(text[end - 1]) >= 0x80) --end;
   while (end < text.size()) {
     std::size_t next = end + HighBitCharLength(text, end);
     if (next > limit) break;

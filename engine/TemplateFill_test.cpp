@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "dict/Capacities.h"
 
 TEST(TemplateFill, ReadsReferenceNumbersLikeAtoi) {
@@ -79,4 +82,28 @@ TEST_F(TemplateFillTest, AnInsertedTranslationIsNotExpandedAgain) {
   EXPECT_EQ(Fill("@1@|@2@|@3@", 0), "a@1@b@|@|t3");
   EXPECT_EQ(Fill("@0@@0@", 0), "@0@@0@");
   EXPECT_EQ(Fill("x@", 2), "x@");  // lone "@" inserting a lone "@"
+}
+
+// A fill longer than its limit is cut at the last character boundary within it: on every
+// short text of ASCII letters and bytes of 0x80 and above (which begin a two-byte
+// character, whatever follows), against a walk over the characters from the start.
+TEST_F(TemplateFillTest, AFillOverItsLimitIsCutAtACharacterBoundary) {
+  auto cutByWalking = [](const std::string& text, std::size_t limit) {
+    std::size_t end = 0;
+    while (end < text.size()) {
+      std::size_t next = end + (static_cast<unsigned char>(text[end]) >= 0x80 && end + 1 < text.size() ? 2 : 1);
+      if (next > limit) break;
+      end = next;
+    }
+    return text.substr(0, end);
+  };
+  std::vector<std::string> texts{""};
+  for (std::size_t length = 1; length <= 8; ++length)
+    for (std::size_t i = 0, n = texts.size(); i < n; ++i)
+      if (texts[i].size() == length - 1)
+        for (char c : {'a', 'B', '\xB0'}) texts.push_back(texts[i] + c);
+  for (const std::string& text : texts)
+    for (std::size_t limit = 0; limit <= text.size(); ++limit)
+      ASSERT_EQ(FillTemplate(text, m_records, 0, limit), cutByWalking(text, limit))
+          << testing::PrintToString(text) << " cut to " << limit;
 }
