@@ -7,11 +7,14 @@
 #include "dict/RecordKey.h"
 #include "dict/RecordLayout.h"
 
-std::string PlainField(const unsigned char* record, std::size_t offset, std::size_t width) {
-  const unsigned char* field = record + offset;
+std::string_view PlainFieldView(const unsigned char* record, std::size_t offset, std::size_t width) {
+  const char* field = reinterpret_cast<const char*>(record + offset);
   const void* nul = std::memchr(field, 0, width);
-  std::size_t length = nul ? static_cast<const unsigned char*>(nul) - field : width;
-  return std::string(reinterpret_cast<const char*>(field), length);
+  return std::string_view(field, nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - field) : width);
+}
+
+std::string PlainField(const unsigned char* record, std::size_t offset, std::size_t width) {
+  return std::string(PlainFieldView(record, offset, width));
 }
 
 std::string ScrambledField(const unsigned char* record, std::size_t offset, std::size_t width) {

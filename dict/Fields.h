@@ -4,9 +4,12 @@
 #pragma once
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // The text of a plain field: its bytes up to the first NUL or to the end of the field.
 std::string PlainField(const unsigned char* record, std::size_t offset, std::size_t width);
+// The same text where it lies in the record, without a copy (valid while the record is).
+std::string_view PlainFieldView(const unsigned char* record, std::size_t offset, std::size_t width);
 
 // The text of a scrambled field: each byte i is combined with key[i mod 8]; the text
 // ends right before the first byte that becomes 0, or at the end of the field.

@@ -1,7 +1,6 @@
 #include "particles/ParticleCorrector.h"
 
 #include <cstddef>
-#include <cstring>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -90,11 +89,8 @@ int CParticleCorrector::CompareWithRecord(int nIndex, const std::string& strKey,
                                           bool bWhole) {
   unsigned char record[kParticleRecordSize];
   m_fpParticles->ReadRecord(nIndex, kParticleRecordSize, record);
-  // The pattern is compared where it lies in the record, without a copy: the lookups
-  // of one correction compare thousands of records.
-  const char* field = reinterpret_cast<const char*>(record + kPartPatternOffset);
-  const void* nul = std::memchr(field, 0, kPartPatternWidth);
-  const std::string_view pattern(field, nul ? static_cast<const char*>(nul) - field : kPartPatternWidth);
+  // Compared where it lies in the record: one correction compares thousands of records.
+  const std::string_view pattern = PlainFieldView(record, kPartPatternOffset, kPartPatternWidth);
   std::size_t length = bWhole ? pattern.size() : LeftBytes(pattern, nKeyChars);
   return Sign(std::string_view(strKey).compare(pattern.substr(0, length)));
 }
