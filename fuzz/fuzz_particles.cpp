@@ -1,7 +1,8 @@
 // Fuzz target: the particle dictionary lookup (FindRange) and the correction (Correct)
 // on an arbitrary tosi.dex. Sections: tosi.dex, then the control text: two 16-bit
 // little-endian numbers (the lookup's lo and hi), the lookup key up to the first line
-// end, and the sentence to correct after it (at most 256 bytes are used).
+// end, and the sentence to correct after it (at most 64 bytes are used: every path of
+// the correction is reached within them, and the replacements grow the text from there).
 //
 // When the file's patterns are in ascending byte order and the range lies inside the
 // file, the three results of the lookup are compared with a plain scan of the range.
@@ -16,7 +17,7 @@
 
 namespace {
 
-constexpr std::size_t kMaxSentence = 256;
+constexpr std::size_t kMaxSentence = 64;
 
 struct Expected {
   int first = -1, lastExact = -1, lastPrefix = -1;

@@ -1,7 +1,11 @@
 #include "particles/ParticleCorrector.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -39,18 +43,21 @@ void CharStarts(const std::string& text, std::vector<std::size_t>& starts) {
   starts.push_back(text.size());
 }
 
+// Whether a character starts at byte pos of text. A byte below 0x80 always ends a
+// character (it is one, or the second byte of a pair), so only the run of bytes of 0x80
+// and above just before pos need be read: it splits into pairs from its start.
+bool IsCharStart(const std::string& text, std::size_t pos) {
+  std::size_t run = pos;
+  while (run > 0 && static_cast<unsigned char>(text[run - 1]) >= 0x80) --run;
+  return (pos - run) % 2 == 0;
+}
+
 // The first occurrence of piece in text that begins at a character start, or npos.
 // A hit at the second byte of a two-byte character is skipped.
 std::size_t FindAtCharStart(const std::string& text, const std::string& piece) {
-  std::size_t boundary = 0;  // a character start at or before the search position
-  std::size_t from = 0;
-  for (;;) {
-    std::size_t hit = text.find(piece, from);
-    if (hit == std::string::npos) return hit;
-    while (boundary < hit) boundary += CharBytes(text, boundary);
-    if (boundary == hit) return hit;
-    from = boundary;  // the hit lay inside the character before boundary
-  }
+  for (std::size_t hit = text.find(piece); hit != std::string::npos; hit = text.find(piece, hit + 1))
+    if (IsCharStart(text, hit)) return hit;
+  return std::string::npos;
 }
 
 // Every run of spaces becomes one space: the same as deleting the first space of the
@@ -73,6 +80,50 @@ void DeleteMarkers(std::string& text) {
 
 int Sign(int value) { return (value > 0) - (value < 0); }
 
+struct FoundRange {
+  int nFirst = -1, nLastExact = -1, nLastPrefix = -1;
+};
+
+// The lookups one correction has made. A lookup searches the range the lookup of its
+// key without the last character found, so every key has one result: they are kept in
+// a tree of characters, a key's node under the node of the key one character shorter.
+// Nothing else changes a result while the correction holds the file open, and a text
+// grown by its replacements repeats the same characters and pieces many times over.
+class KnownLookups {
+ public:
+  static constexpr int kRoot = 0;  // the empty key: its range is the whole file (0 to -1)
+
+  KnownLookups() : m_ranges(1, FoundRange{0, -1, -1}) {}
+
+  // The node of `node`'s key followed by the character `code`; `search` fills in the
+  // range of a key not looked up before.
+  template <typename Search>
+  int Step(int node, std::uint32_t code, Search search) {
+    const std::uint64_t edge = (static_cast<std::uint64_t>(node) << kCodeBits) | code;
+    auto [entry, added] = m_children.try_emplace(edge, 0);
+    if (added) {
+      FoundRange range;
+      search(range);
+      entry->second = static_cast<int>(m_ranges.size());
+      m_ranges.push_back(range);
+    }
+    return entry->second;
+  }
+
+  const FoundRange& Range(int node) const { return m_ranges[static_cast<std::size_t>(node)]; }
+
+  // One character as a number: a single byte as itself, a pair above every single byte.
+  static std::uint32_t CodeOf(std::string_view text, std::size_t from, std::size_t bytes) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[from + i]); };
+    return bytes == 2 ? (1u << 16) | (byte(0) << 8) | byte(1) : byte(0);
+  }
+
+ private:
+  static constexpr int kCodeBits = 17;
+  std::vector<FoundRange> m_ranges;  // by node
+  std::unordered_map<std::uint64_t, int> m_children;
+};
+
 }  // namespace
 
 int CParticleCorrector::CountChars(const std::string& str) {
@@ -85,23 +136,42 @@ std::string CParticleCorrector::LeftChars(const std::string& str, int nChars) {
   return str.substr(0, LeftBytes(str, nChars));
 }
 
-int CParticleCorrector::CompareWithRecord(int nIndex, const std::string& strKey, int nKeyChars,
-                                          bool bWhole) {
+bool CParticleCorrector::EndsInLoneLead(const std::string& str) {
+  std::size_t last = 0;
+  for (std::size_t pos = 0; pos < str.size(); pos += CharBytes(str, pos)) last = pos;
+  return !str.empty() && last == str.size() - 1 && static_cast<unsigned char>(str[last]) >= 0x80;
+}
+
+int CParticleCorrector::CompareWithRecord(int nIndex, LookupKey key, bool bWhole) {
   unsigned char record[kParticleRecordSize];
   m_fpParticles->ReadRecord(nIndex, kParticleRecordSize, record);
   // Compared where it lies in the record: one correction compares thousands of records.
   const std::string_view pattern = PlainFieldView(record, kPartPatternOffset, kPartPatternWidth);
-  std::size_t length = bWhole ? pattern.size() : LeftBytes(pattern, nKeyChars);
-  return Sign(std::string_view(strKey).compare(pattern.substr(0, length)));
+  const std::string_view text(key.strText);
+  if (bWhole) return Sign(text.compare(pattern));
+
+  // The same as comparing with the pattern cut to the key's characters, without walking
+  // them: up to the first differing byte both split into the same characters, and that
+  // byte lies inside the cut, so it decides.
+  const std::size_t common = std::min(text.size(), pattern.size());
+  if (common > 0) {
+    if (int order = std::memcmp(text.data(), pattern.data(), common)) return Sign(order);
+  }
+  if (pattern.size() < text.size()) return 1;  // the pattern is a proper start of the key
+  if (pattern.size() == text.size()) return 0;
+  // The pattern goes on after the key's bytes: a lone lead byte at the key's end pairs
+  // with the pattern's next byte into one character, which sorts after the key.
+  return key.bEndsInLoneLead ? -1 : 0;
 }
 
 int CParticleCorrector::FindRange(int nLo, int nHi, const std::string& strKey, int* pFirst,
                                   int* pLastExact, int* pLastPrefix) {
-  return FindRangeOfChars(nLo, nHi, strKey, CountChars(strKey), pFirst, pLastExact, pLastPrefix);
+  return FindRangeOfKey(nLo, nHi, LookupKey{strKey, EndsInLoneLead(strKey)}, pFirst, pLastExact,
+                        pLastPrefix);
 }
 
-int CParticleCorrector::FindRangeOfChars(int nLo, int nHi, const std::string& strKey, int nKeyChars,
-                                         int* pFirst, int* pLastExact, int* pLastPrefix) {
+int CParticleCorrector::FindRangeOfKey(int nLo, int nHi, LookupKey key, int* pFirst,
+                                       int* pLastExact, int* pLastPrefix) {
   int first = -1, lastExact = -1, lastPrefix = -1;
   auto report = [&]() {
     if (pFirst) *pFirst = first;
@@ -118,8 +188,8 @@ int CParticleCorrector::FindRangeOfChars(int nLo, int nHi, const std::string& st
   int hi = nHi;
 
   // Any record whose pattern begins with the key.
-  auto prefixOrder = [&](int index) { return CompareWithRecord(index, strKey, nKeyChars, false); };
-  auto wholeOrder = [&](int index) { return CompareWithRecord(index, strKey, nKeyChars, true); };
+  auto prefixOrder = [&](int index) { return CompareWithRecord(index, key, false); };
+  auto wholeOrder = [&](int index) { return CompareWithRecord(index, key, true); };
   const BisectResult search = BisectForEqual(lo, hi, prefixOrder);
   const int found = search.nFound;
   if (found < 0) return report();
@@ -138,7 +208,7 @@ int CParticleCorrector::FindRangeOfChars(int nLo, int nHi, const std::string& st
   return report();
 }
 
-void CParticleCorrector::AddMatches(const std::string& strText, int nStart, int nChars,
+void CParticleCorrector::AddMatches(std::string_view strText, int nStart, int nChars,
                                     int nFirst, int nLast) {
   unsigned char record[kParticleRecordSize];
   for (int x = nFirst; x <= nLast; ++x) {
@@ -153,11 +223,29 @@ void CParticleCorrector::AddMatches(const std::string& strText, int nStart, int 
     }
     m_fpParticles->ReadRecord(x, kParticleRecordSize, record);
     ParticleMatch& match = m_matches[entry];
-    match.strText = strText;
+    match.strText.assign(strText);
     match.nStart = nStart;
     match.nEnd = nStart + nChars - 1;
     match.strReplacement = PlainField(record, kPartReplacementOffset, kPartReplacementWidth);
   }
+}
+
+void CParticleCorrector::AddWholeMatchAhead(const std::string& strText,
+                                            const std::vector<std::size_t>& starts, int nStart,
+                                            int nChars, int nRecord) {
+  unsigned char record[kParticleRecordSize];
+  m_fpParticles->ReadRecord(nRecord, kParticleRecordSize, record);
+  const std::string_view pattern = PlainFieldView(record, kPartPatternOffset, kPartPatternWidth);
+  const std::size_t begin = starts[static_cast<std::size_t>(nStart) - 1];
+  const std::size_t end = begin + pattern.size();
+  const auto reached = starts.begin() + (nStart - 1) + nChars;  // the candidate's end
+  if (end <= *reached || end > strText.size()) return;
+  if (strText.compare(begin, pattern.size(), pattern) != 0) return;
+  const auto boundary = std::lower_bound(reached, starts.end(), end);
+  if (boundary == starts.end() || *boundary != end) return;  // the pattern ends mid-character
+  const int chars = static_cast<int>(boundary - starts.begin()) - (nStart - 1);
+  AddMatches(std::string_view(strText).substr(begin, pattern.size()), nStart, chars, nRecord,
+             nRecord);
 }
 
 void CParticleCorrector::ResolveOverlaps() {
@@ -218,7 +306,7 @@ void CParticleCorrector::Correct(std::string& strSentence) {
     m_fpParticles = &file;
 
     std::vector<std::size_t> starts;
-    std::string candidate;
+    KnownLookups known;
     for (int pass = 0; pass < kMaxCorrectionPasses; ++pass) {
       m_nMatches = 0;
       CharStarts(text, starts);
@@ -226,16 +314,25 @@ void CParticleCorrector::Correct(std::string& strSentence) {
       for (int j = 1; j <= n; ++j) {
         // Grow the candidate one character at a time from position j, each lookup
         // searching only the run of patterns that begin with the shorter candidate.
-        int lo = 0, hi = -1;
-        candidate.clear();
+        int node = KnownLookups::kRoot;
         for (int k = 1; j + k - 1 <= n; ++k) {
-          std::size_t from = starts[j + k - 2];
-          candidate.append(text, from, starts[j + k - 1] - from);
-          int first = -1, lastExact = -1, lastPrefix = -1;
-          if (FindRangeOfChars(lo, hi, candidate, k, &first, &lastExact, &lastPrefix) < 0) break;
-          lo = first;
-          hi = lastPrefix;
-          if (lastExact >= 0) AddMatches(candidate, j, k, first, lastExact);
+          const std::size_t from = starts[j + k - 2], added = starts[j + k - 1] - from;
+          const std::string_view candidate(text.data() + starts[j - 1],
+                                           starts[j + k - 1] - starts[j - 1]);
+          const FoundRange shorter = known.Range(node);
+          node = known.Step(node, KnownLookups::CodeOf(text, from, added), [&](FoundRange& range) {
+            // Only the text's last character can be a lone lead byte.
+            const bool loneLead = added == 1 && static_cast<unsigned char>(text[from]) >= 0x80;
+            FindRangeOfKey(shorter.nFirst, shorter.nLastPrefix, LookupKey{candidate, loneLead},
+                           &range.nFirst, &range.nLastExact, &range.nLastPrefix);
+          });
+          const FoundRange found = known.Range(node);
+          if (found.nFirst < 0) break;
+          if (found.nLastExact >= 0) AddMatches(candidate, j, k, found.nFirst, found.nLastExact);
+          if (found.nFirst == found.nLastPrefix) {
+            AddWholeMatchAhead(text, starts, j, k, found.nFirst);
+            break;
+          }
         }
       }
       if (m_nMatches == 0) break;

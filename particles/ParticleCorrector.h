@@ -4,6 +4,8 @@
 // Owned by the dialog; opens tosi.dex afresh for every correction.
 #pragma once
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "dict/Capacities.h"
 
@@ -46,19 +48,36 @@ class CParticleCorrector {
   // wins) and compacts the table to them, keeping their order.
   void ResolveOverlaps();
 
-  // FindRange for a key whose character count the caller knows: the correction grows
-  // its key one character at a time and need not count it again for every lookup.
-  int FindRangeOfChars(int nLo, int nHi, const std::string& strKey, int nKeyChars, int* pFirst,
-                       int* pLastExact, int* pLastPrefix);
+  // A lookup key and whether its last character is a lone lead byte (a byte of 0x80 or
+  // above with nothing after it), the one case where a pattern that begins with the
+  // key's bytes does not begin with its characters.
+  struct LookupKey {
+    std::string_view strText;
+    bool bEndsInLoneLead;
+  };
+  static bool EndsInLoneLead(const std::string& str);
 
-  // One probe: reads record nIndex and compares strKey with its pattern, cut to
-  // nKeyChars characters or whole. Negative, zero or positive as strKey sorts before,
-  // equal to or after the pattern.
-  int CompareWithRecord(int nIndex, const std::string& strKey, int nKeyChars, bool bWhole);
+  // FindRange for a key whose last character the caller knows: the correction grows its
+  // key one character at a time and need not walk it again for every lookup.
+  int FindRangeOfKey(int nLo, int nHi, LookupKey key, int* pFirst, int* pLastExact,
+                     int* pLastPrefix);
+
+  // One probe: reads record nIndex and compares the key with its pattern, cut to as many
+  // characters as the key has, or whole. Negative, zero or positive as the key sorts
+  // before, equal to or after the pattern.
+  int CompareWithRecord(int nIndex, LookupKey key, bool bWhole);
 
   // Adds a match for every record nFirst..nLast; a full table keeps overwriting its
   // last entry.
-  void AddMatches(const std::string& strText, int nStart, int nChars, int nFirst, int nLast);
+  void AddMatches(std::string_view strText, int nStart, int nChars, int nFirst, int nLast);
+
+  // The rest of a candidate's growth once its lookups have narrowed to the one record
+  // nRecord: every longer lookup would compare just that record, so at most the candidate
+  // that equals its whole pattern matches, and the growth stops after it. strText's
+  // characters start at `starts` (1-based positions); the candidate is nChars characters
+  // from position nStart.
+  void AddWholeMatchAhead(const std::string& strText, const std::vector<std::size_t>& starts,
+                          int nStart, int nChars, int nRecord);
 
   // Replaces, entry by entry, the first occurrence of each entry's text in strText.
   void ApplyMatches(std::string& strText) const;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,52 @@
 class ParticleCorrectorPeer {
  public:
   static void ResolveOverlaps(CParticleCorrector& corrector) { corrector.ResolveOverlaps(); }
+  // The correction as its steps define it: every candidate of every position looked up
+  // afresh in the open file, nothing remembered and no growth cut short.
+  static std::string CorrectStepByStep(const std::string& sentence) {
+    CDexFile file(kTosi);
+    CParticleCorrector c;
+    c.m_fpParticles = &file;
+    std::string text = sentence;
+    for (int pass = 0; pass < kMaxCorrectionPasses; ++pass) {
+      c.m_nMatches = 0;
+      std::vector<std::size_t> starts;
+      for (std::size_t pos = 0; pos < text.size();
+           pos += CParticleCorrector::LeftChars(text.substr(pos), 1).size())
+        starts.push_back(pos);
+      starts.push_back(text.size());
+      const int n = static_cast<int>(starts.size()) - 1;
+      for (int j = 1; j <= n; ++j) {
+        int lo = 0, hi = -1;
+        for (int k = 1; j + k - 1 <= n; ++k) {
+          const std::string candidate =
+              text.substr(starts[j - 1], starts[j + k - 1] - starts[j - 1]);
+          int first, lastExact, lastPrefix;
+          if (c.FindRange(lo, hi, candidate, &first, &lastExact, &lastPrefix) < 0) break;
+          lo = first;
+          hi = lastPrefix;
+          if (lastExact >= 0) c.AddMatches(candidate, j, k, first, lastExact);
+        }
+      }
+      if (c.m_nMatches == 0) break;
+      if (c.m_nMatches >= 2) c.ResolveOverlaps();
+      c.ApplyMatches(text);
+    }
+    c.m_fpParticles = nullptr;
+    std::string out;
+    for (char ch : text) {
+      if (ch == ' ' && !out.empty() && out.back() == ' ') continue;
+      out += ch;
+    }
+    out.erase(std::remove(out.begin(), out.end(), '#'), out.end());
+    return out;
+  }
+
+  // The probe's order of a key against record nIndex's pattern cut to the key's length.
+  static int PrefixOrder(CParticleCorrector& corrector, int nIndex, const std::string& key) {
+    return corrector.CompareWithRecord(
+        nIndex, CParticleCorrector::LookupKey{key, CParticleCorrector::EndsInLoneLead(key)}, false);
+  }
 };
 
 namespace {
@@ -159,6 +206,33 @@ TEST_F(FindRangeTest, KeysCountedInCharacters) {
     EXPECT_EQ(r.nFirst, c.nFirst) << Printable(c.key);
     EXPECT_EQ(r.nLastExact, c.nLastExact) << Printable(c.key);
     EXPECT_EQ(r.nLastPrefix, c.nLastPrefix) << Printable(c.key);
+  }
+}
+
+TEST_F(FindRangeTest, ProbeOrdersAsTheKeyAgainstThePatternCutToItsCharacters) {
+  // Every string of up to three pieces, lone lead bytes and whole syllables among them,
+  // as pattern and as key: the probe compares bytes and must agree with cutting the
+  // pattern to the key's character count and comparing that.
+  const std::vector<std::string> pieces = {"A", "B", "\xB0", "\xB0\xA1", "\xB0\xA2", "\xA1", "\xFF"};
+  std::vector<std::string> strings = {""};
+  for (std::size_t from = 0, to = 1, round = 0; round < 3; ++round, from = to, to = strings.size())
+    for (std::size_t s = from; s < to; ++s)
+      for (const std::string& piece : pieces) strings.push_back(strings[s] + piece);
+  std::vector<ParticleRecord> records;
+  for (const std::string& pattern : strings) records.push_back({pattern, "r"});
+  WriteParticles(kTosi, records);
+
+  CDexFile file(kTosi);
+  CParticleCorrector corrector;
+  corrector.m_fpParticles = &file;
+  for (const std::string& key : strings) {
+    const int chars = CParticleCorrector::CountChars(key);
+    for (std::size_t x = 0; x < strings.size(); ++x) {
+      const int order = key.compare(CParticleCorrector::LeftChars(strings[x], chars));
+      const int expected = (order > 0) - (order < 0);
+      ASSERT_EQ(ParticleCorrectorPeer::PrefixOrder(corrector, static_cast<int>(x), key), expected)
+          << Printable(key) << " against " << Printable(strings[x]);
+    }
   }
 }
 
@@ -359,6 +433,35 @@ TEST(ParticleCorrectorCorrect, ManyRecordsOfOnePatternStayWithinTheTable) {
   std::string expected = "A";
   for (int pass = 0; pass < 5; ++pass) expected += block;
   EXPECT_EQ(Corrected("A"), expected);
+}
+
+TEST(ParticleCorrectorCorrect, EndsAsLookingUpEveryCandidateAfreshWould) {
+  // Random small files, sorted and not, and sentences of the same few pieces (spaces,
+  // markers, syllables and lone lead bytes among them): the correction remembers its
+  // lookups and stops a growth once one record is left, and must end exactly where the
+  // plain step-by-step correction ends.
+  ScratchDir dir;
+  const std::vector<std::string> pieces = {"a", "b", " ", "#", "\xB0\xA1", "\xB0", "\xA1"};
+  std::mt19937 random(20261211);
+  auto pick = [&](int most) {
+    std::string text;
+    for (int count = static_cast<int>(random() % static_cast<unsigned>(most + 1)); count > 0; --count)
+      text += pieces[random() % pieces.size()];
+    return text;
+  };
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<ParticleRecord> records(1 + random() % 12);
+    for (ParticleRecord& record : records) record = {pick(4), pick(3)};
+    if (round % 2 == 0) {
+      WriteTosi(records);
+    } else {
+      WriteParticles(kTosi, records);
+    }
+    const std::string sentence = pick(14);
+    ASSERT_EQ(Printable(Corrected(sentence)),
+              Printable(ParticleCorrectorPeer::CorrectStepByStep(sentence)))
+        << "round " << round << ", sentence " << Printable(sentence);
+  }
 }
 
 TEST(ParticleCorrectorCorrect, FileIsOpenOnlyDuringACorrection) {
