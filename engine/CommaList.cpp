@@ -1,8 +1,17 @@
 #include "engine/CommaList.h"
 
+#include <cstring>
+#include <string.h>  // memrchr
+
+// Commas are looked for with the C library's byte searches: the lists are read on every
+// list build, and the searches are many times faster than a loop over the characters.
 int CountItems(std::string list) {
   int count = 0;
-  for (char c : list) count += (c == ',');
+  const char* end = list.data() + list.size();
+  for (const char* at = list.data();
+       (at = static_cast<const char*>(std::memchr(at, ',', static_cast<std::size_t>(end - at))));
+       ++at)
+    ++count;
   return count;
 }
 
@@ -27,8 +36,9 @@ std::string LastItems(std::string list, int n) {
   std::string::size_type start = cut;        // the result is list[start, end)
   for (int j = 0;; ++j) {
     if (cut == 0) break;
-    std::string::size_type comma = list.rfind(',', cut - 1);
-    if (comma == std::string::npos) break;
+    const void* found = memrchr(list.data(), ',', cut);
+    if (!found) break;
+    const auto comma = static_cast<std::string::size_type>(static_cast<const char*>(found) - list.data());
     start = comma;
     cut = comma;
     if (j == n) break;

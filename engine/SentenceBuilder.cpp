@@ -50,7 +50,7 @@ void CSentenceBuilder::BuildKeyList(std::string& keyList) const {
   for (int walked = 0; walked < kMaxSteps; ++walked) {
     const StepRecord& step = m_work[i];
     if (IsFreeInputKey(step.strKey)) {
-      keyList += FreeSlotItem(step.strPhrase);
+      AppendFreeSlotItem(keyList, step.strPhrase);
     } else {
       keyList += step.strKey;
     }

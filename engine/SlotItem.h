@@ -12,3 +12,5 @@ inline constexpr char kTypedCommaStandIn = '\x1F';
 
 // "-" + phrase, with every "," of the phrase replaced by kTypedCommaStandIn.
 std::string FreeSlotItem(const std::string& phrase);
+// The same item, added to the end of list.
+void AppendFreeSlotItem(std::string& list, const std::string& phrase);

@@ -1,25 +1,28 @@
 #include "engine/TemplateFill.h"
 
-#include "base/Cp949.h"
+#include <cstdint>
+#include <cstring>
 
+#include "base/Cp949.h"
 
 namespace {
 constexpr long long kNumberCeiling = 1'000'000'000'000LL;
 
 // Cuts text to at most `limit` bytes without splitting a double-byte character.
 // Right after a byte below 0x80 a character always begins (that byte is a character of
-// its own or the second byte of one), so the walk over the characters starts at the
-// last such place before the limit instead of at the beginning of a long text.
+// its own or the second byte of one). From the last such place before the limit up to
+// the limit every byte is 0x80 or above, and the text goes on past the limit, so the
+// characters there are pairs: the cut falls an even number of bytes after that place.
 void CutAtCharacter(std::string& text, std::size_t limit) {
   if (text.size() <= limit) return;
-  std::size_t end = limit;
-  while (end > 0 && static_cast<unsigned char>(text[end - 1]) >= 0x80) --end;
-  while (end < text.size()) {
-    std::size_t next = end + HighBitCharLength(text, end);
-    if (next > limit) break;
-    end = next;
+  std::size_t start = limit;
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+  for (std::uint64_t word; start >= sizeof word; start -= sizeof word) {
+    std::memcpy(&word, text.data() + start - sizeof word, sizeof word);
+    if ((word & kHighBits) != kHighBits) break;
   }
-  text.resize(end);
+  while (start > 0 && static_cast<unsigned char>(text[start - 1]) >= 0x80) --start;
+  text.resize(start + ((limit - start) & ~std::size_t{1}));
 }
 
 bool IsBlank(char c) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -86,7 +87,8 @@ TEST_F(TemplateFillTest, AnInsertedTranslationIsNotExpandedAgain) {
 
 // A fill longer than its limit is cut at the last character boundary within it: on every
 // short text of ASCII letters and bytes of 0x80 and above (which begin a two-byte
-// character, whatever follows), against a walk over the characters from the start.
+// character, whatever follows), and on longer ones, against a walk over the characters
+// from the start.
 TEST_F(TemplateFillTest, AFillOverItsLimitIsCutAtACharacterBoundary) {
   auto cutByWalking = [](const std::string& text, std::size_t limit) {
     std::size_t end = 0;
@@ -102,6 +104,14 @@ TEST_F(TemplateFillTest, AFillOverItsLimitIsCutAtACharacterBoundary) {
     for (std::size_t i = 0, n = texts.size(); i < n; ++i)
       if (texts[i].size() == length - 1)
         for (char c : {'a', 'B', '\xB0'}) texts.push_back(texts[i] + c);
+  // Longer texts with long runs of high bytes, which the cut skips over a word at a time.
+  std::mt19937 random(949);
+  for (int round = 0; round < 2000; ++round) {
+    std::string text(9 + random() % 40, '\xB0');
+    for (char& c : text)
+      if (random() % 8 == 0) c = 'a';
+    texts.push_back(text);
+  }
   for (const std::string& text : texts)
     for (std::size_t limit = 0; limit <= text.size(); ++limit)
       ASSERT_EQ(FillTemplate(text, m_records, 0, limit), cutByWalking(text, limit))

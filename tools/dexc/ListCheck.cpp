@@ -60,6 +60,29 @@ void CheckKeys(const CompiledDirection& direction, CDiagnostics& diag) {
   for (const CompiledPattern& pattern : direction.patterns)
     for (const std::string& item : pattern.items) check(item, pattern.where);
 
+  // A free slot that begins a sentence pattern and also a phrase rule the first list
+  // offers stands in that list twice: once among the patterns' free slots and once among
+  // the rules', each kind in order of its own, so the list is out of order there.
+  std::set<std::string> patternSlots, ruleSlots;
+  for (const CompiledPattern& pattern : direction.patterns) {
+    const std::string& first = pattern.items[0];
+    if (IsFreeSlotItem(first)) patternSlots.insert(first);
+    const auto keys = index.firstKeys.find(first);
+    if (keys == index.firstKeys.end()) continue;
+    for (const std::string& key : keys->second)
+      if (IsFreeSlotItem(key)) ruleSlots.insert(key);
+  }
+  std::set<std::string> twice;
+  for (const CompiledPattern& pattern : direction.patterns) {
+    const std::string& first = pattern.items[0];
+    if (!ruleSlots.count(first) || !patternSlots.count(first) || !twice.insert(first).second)
+      continue;
+    diag.Warning(pattern.where,
+                 "the free slot " + Quoted(Cp949ToUtf8(first)) +
+                     " begins sentence patterns and phrase rules alike: the first list of a "
+                     "sentence offers it twice, out of order; let one of them begin with a key");
+  }
+
   std::set<std::string> unstartable;
   for (const CompiledPattern& pattern : direction.patterns) {
     const std::string& first = pattern.items[0];

@@ -154,6 +154,24 @@ TEST(DexcListCheck, WarnsAboutUnknownKeysAndPatternsThatCannotStart) {
                           "offers only result keys (\"z...\") and free slots (\"-...\")"));
 }
 
+TEST(DexcListCheck, WarnsAboutAFreeSlotThatBeginsPatternsAndRulesAlike) {
+  ScratchDir dir;
+  WriteSource("src/main.txt", "[v]\n먹다 | eat\n");
+  WriteSource("src/gu.txt",
+              "-why,v | @1@ | zW\n"
+              "-only,v | @1@ | zX\n");
+  WriteSource("src/change.txt",
+              "zW,-~? | x\n"
+              "-why,v | x\n"
+              "-why,zW | x\n"
+              "-only,zW | x\n");
+  // "-only" begins a rule too, but not one whose key begins a pattern: it is offered once.
+  EXPECT_THAT(Warnings(),
+              ElementsAre("warning: src/change.txt:2: the free slot \"-why\" begins sentence "
+                          "patterns and phrase rules alike: the first list of a sentence offers "
+                          "it twice, out of order; let one of them begin with a key"));
+}
+
 TEST(DexcListCheck, NothingToSayAboutAnEmptyDirection) {
   ScratchDir dir;
   std::filesystem::create_directory("src");
