@@ -43,22 +43,44 @@ void CharStarts(const std::string& text, std::vector<std::size_t>& starts) {
   starts.push_back(text.size());
 }
 
-// Whether a character starts at byte pos of text. A byte below 0x80 always ends a
-// character (it is one, or the second byte of a pair), so only the run of bytes of 0x80
-// and above just before pos need be read: it splits into pairs from its start.
-bool IsCharStart(const std::string& text, std::size_t pos) {
-  std::size_t run = pos;
-  while (run > 0 && static_cast<unsigned char>(text[run - 1]) >= 0x80) --run;
-  return (pos - run) % 2 == 0;
-}
+// Where the characters of a text start, learnt from its beginning as far as a question
+// needs, and forgotten only from the place of a replacement on: the characters before a
+// place do not depend on what follows it. The matches of one pass are applied in about
+// text order, so one pass walks the text about once.
+class CharStartMap {
+ public:
+  explicit CharStartMap(const std::string& text) : m_text(text), m_isStart(text.size() + 1) {}
 
-// The first occurrence of piece in text that begins at a character start, or npos.
-// A hit at the second byte of a two-byte character is skipped.
-std::size_t FindAtCharStart(const std::string& text, const std::string& piece) {
-  for (std::size_t hit = text.find(piece); hit != std::string::npos; hit = text.find(piece, hit + 1))
-    if (IsCharStart(text, hit)) return hit;
-  return std::string::npos;
-}
+  bool IsStart(std::size_t pos) {
+    while (m_frontier < pos) {
+      const std::size_t bytes = CharBytes(m_text, m_frontier);
+      m_isStart[m_frontier] = 1;
+      if (bytes == 2) m_isStart[m_frontier + 1] = 0;
+      m_frontier += bytes;
+    }
+    return pos == m_frontier || m_isStart[pos];
+  }
+
+  // The text changed from pos on (pos itself a character start).
+  void ChangedFrom(std::size_t pos) {
+    m_isStart.resize(m_text.size() + 1);
+    if (m_frontier > pos) m_frontier = pos;
+  }
+
+  // The first occurrence of piece that begins at a character start, or npos. A hit at
+  // the second byte of a two-byte character is skipped.
+  std::size_t Find(const std::string& piece) {
+    for (std::size_t hit = m_text.find(piece); hit != std::string::npos;
+         hit = m_text.find(piece, hit + 1))
+      if (IsStart(hit)) return hit;
+    return std::string::npos;
+  }
+
+ private:
+  const std::string& m_text;
+  std::vector<unsigned char> m_isStart;  // valid below m_frontier
+  std::size_t m_frontier = 0;            // a character start
+};
 
 // Every run of spaces becomes one space: the same as deleting the first space of the
 // first pair of spaces until none is left.
@@ -292,10 +314,13 @@ void CParticleCorrector::ResolveOverlaps() {
 }
 
 void CParticleCorrector::ApplyMatches(std::string& strText) const {
+  CharStartMap starts(strText);
   for (int e = 0; e < m_nMatches && e < kMaxParticleMatches; ++e) {
     const ParticleMatch& match = m_matches[e];
-    std::size_t at = FindAtCharStart(strText, match.strText);
-    if (at != std::string::npos) strText.replace(at, match.strText.size(), match.strReplacement);
+    const std::size_t at = starts.Find(match.strText);
+    if (at == std::string::npos) continue;
+    strText.replace(at, match.strText.size(), match.strReplacement);
+    starts.ChangedFrom(at);
   }
 }
 

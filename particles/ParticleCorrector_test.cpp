@@ -45,7 +45,17 @@ class ParticleCorrectorPeer {
       }
       if (c.m_nMatches == 0) break;
       if (c.m_nMatches >= 2) c.ResolveOverlaps();
-      c.ApplyMatches(text);
+      // Each entry replaces the first occurrence of its text that begins at a character,
+      // found by walking the characters from the start of the text.
+      for (int e = 0; e < c.m_nMatches && e < kMaxParticleMatches; ++e) {
+        const ParticleMatch& match = c.m_matches[e];
+        for (std::size_t pos = 0; pos < text.size();
+             pos += CParticleCorrector::LeftChars(text.substr(pos), 1).size()) {
+          if (text.compare(pos, match.strText.size(), match.strText) != 0) continue;
+          text.replace(pos, match.strText.size(), match.strReplacement);
+          break;
+        }
+      }
     }
     c.m_fpParticles = nullptr;
     std::string out;
