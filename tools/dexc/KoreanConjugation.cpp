@@ -33,6 +33,7 @@ constexpr EndingInfo kEndings[] = {
     {KoreanEnding::kPlease, "please", true, false},
     {KoreanEnding::kPleaseForMe, "please (for me)", true, false},
     {KoreanEnding::kShallWe, "shall we", false, true},
+    {KoreanEnding::kPromise, "promise", true, false},
     {KoreanEnding::kMayI, "may I", false, true},
     {KoreanEnding::kPleaseDont, "please don't", true, true},
     {KoreanEnding::kProgressive, "progressive", true, true},
@@ -101,6 +102,8 @@ std::u32string Simple(const KoreanWordStems& stems, const KoreanStem& s, KoreanE
       return AttachEu(s, kFinalRieul, U" 수 없어요");
     case KoreanEnding::kShallWe:
       return AttachEu(s, kFinalRieul, U"까요");
+    case KoreanEnding::kPromise:
+      return AttachEu(s, kFinalRieul, U"게요");
     case KoreanEnding::kMayI:
       return InfinitiveOf(s) + U"도 돼요";
     case KoreanEnding::kPleaseDont:

@@ -25,6 +25,7 @@ enum class KoreanEnding {
   kPlease,              // 가세요 (itself honorific)
   kPleaseForMe,         // 가 주세요
   kShallWe,             // 갈까요
+  kPromise,             // 갈게요: the speaker's promise or decision (verbs only)
   kMayI,                // 가도 돼요
   kPleaseDont,          // 가지 마세요
   kProgressive,         // 가고 있어요
