@@ -36,13 +36,22 @@ std::vector<std::string> Typings(std::string word, bool firstWord) {
   return typings;
 }
 
+// The free-slot words that are particle pairs ("(이(가))").
+std::vector<std::string> ParticlePhrases(const std::vector<DictionaryPhrase>& phrases) {
+  std::vector<std::string> particles;
+  for (const DictionaryPhrase& phrase : phrases)
+    if (phrase.strKey == "-" && phrase.strPhrase.starts_with("(")) particles.push_back(phrase.strPhrase);
+  return particles;
+}
+
 }  // namespace
 
 class CComposer::CSearch {
  public:
   CSearch(CComposer& composer, const std::string& sentence, ComposeResult& result)
       : m_composer(composer),
-        m_fit(sentence, composer.m_bKoreanSource, *composer.m_pCorrections),
+        m_fit(sentence, composer.m_bKoreanSource, *composer.m_pCorrections,
+              ParticlePhrases(composer.m_phrases)),
         m_break(m_fit, composer.m_phrases, composer.m_options),
         m_options(composer.m_options),
         m_result(result) {}

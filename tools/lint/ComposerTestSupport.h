@@ -1,6 +1,7 @@
 // Small dictionaries for the phrasebook composer's tests, compiled into the current
 // (scratch) directory. Korean to English: 나는 (I, and a second, wrong "you"), 책, 사과
-// with the particle slot -(을(를)), 읽는다 / 먹는다 / 먹었다, and a final "-~.". English to
+// with the particle slot -(을(를)), 저 with -(이(가)) (corrected into 제가), 읽는다 / 먹는다 /
+// 먹었다, and a final "-~.". English to
 // Korean: "hello" finishes a sentence on its own and goes on with a name; 200 free-slot
 // sentences fill the first list's free-slot table, so "zebra crossing." composes only
 // when it is typed.
@@ -18,11 +19,11 @@ inline std::map<std::string, std::string> ComposerTestSources() {
   }
   return {
       {"main.txt",
-       "[subj]\n나는 | I\n[subj_wrong]\n나는 | you\n"
+       "[subj]\n나는 | I\n[subj_wrong]\n나는 | you\n[pron]\n저 | I\n"
        "[n_obj]\n책 | the book\n사과 | an apple\n"
        "[v]\n읽는다 | read\n먹는다 | eat\n먹었다 | ate\n"},
       {"gu.txt",
-       "subj | @0@ | zS\nsubj_wrong | @0@ | zS\n"
+       "subj | @0@ | zS\nsubj_wrong | @0@ | zS\npron, -(이(가)) | @0@ | zS\n"
        "n_obj, -(을(를)) | @0@ | zO\n"
        "v | @0@ | zV\n"},
       {"change.txt", "zS, zO, zV, -~. | @0@ @2@ @1@.\n"},
@@ -30,7 +31,8 @@ inline std::map<std::string, std::string> ComposerTestSources() {
       {"ekgu.txt", "e_hi | @0@ | zHi\ne_name | @0@ | zName\n"},
       {"ekchange.txt",
        "zHi | @0@\nzHi, zName, -~. | @1@ 씨, @0@하세요.\n-zebra crossing. | 횡단보도.\n" + slots},
-      {"tosi.txt", "\"(을(를))\" | \"을\"\n\"{V}(을(를))\" | \"{V}를\"\n"},
+      {"tosi.txt",
+       "\"(을(를))\" | \"을\"\n\"{V}(을(를))\" | \"{V}를\"\n\" 저(이(가))\" | \" 제가\"\n"},
   };
 }
 

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 class CParticleCorrector;
 
@@ -31,11 +32,16 @@ class CCorrections {
 
 class CTargetFit {
  public:
-  CTargetFit(const std::string& sentence, bool koreanSource, CCorrections& corrections);
+  // particlePhrases: the particle pairs a free slot may add ("(이(가))"), which can still
+  // change the word before them (저 and 이(가) are 제가).
+  CTargetFit(const std::string& sentence, bool koreanSource, CCorrections& corrections,
+             std::vector<std::string> particlePhrases = {});
 
   const std::string& Target() const { return m_strTarget; }  // the sentence, normalised
 
-  // Bytes of the sentence the box shows, when it begins the sentence.
+  // Bytes of the sentence the box shows, when it begins the sentence. A Korean box whose
+  // last word a following particle pair turns into the sentence's word also fits, up to
+  // that word.
   std::optional<std::size_t> Fits(const std::string& shown);
   // The box after the dialog appends `phrase` to the unfinished sentence `shown`.
   std::string Predict(const std::string& shown, const std::string& phrase);
@@ -45,9 +51,14 @@ class CTargetFit {
   std::size_t NextWordAt(std::size_t reach) const;
 
  private:
+  std::optional<std::size_t> FitsAsShown(const std::string& shown);
+  std::optional<std::size_t> FitsOnceAParticleFollows(const std::string& shown);
+
   std::string m_strTarget;
   bool m_bKoreanSource;
   CCorrections& m_corrections;
+  std::vector<std::string> m_particlePhrases;
+  std::unordered_map<std::string, bool> m_changedWords;  // by word and place in the sentence
 };
 
 // The phrase a list line puts into the sentence: a free-slot line's word (the line
