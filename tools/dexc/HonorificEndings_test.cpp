@@ -69,3 +69,23 @@ TEST(DexcHonorificEndings, ADirectiveWithoutItsMarkerIsAnError) {
                           "marker that a sentence pattern writes after a verb "
                           "(\"@honorific-endings %\")"));
 }
+
+TEST(DexcHonorificEndings, APlanInTheProgressiveGetsTheFuture) {
+  ScratchDir dir;
+  WriteLexicon("go to bed early | 일찍 자다\nlisten to | 을(를) 듣다 d\nsleep | 자다\n");
+  WriteSource("src/tosi/ek-20.txt", "@plan-endings $\n");
+  std::string err;
+  ASSERT_EQ(Dexc({"build", "src", "out"}, nullptr, &err), 0) << err;
+  // Only the progressive is marked; the words before the verb are left out, and two
+  // words with the same verb give one entry.
+  std::vector<std::string> lines = DumpLines("out/tosi.dex");
+  EXPECT_THAT(lines, IsSupersetOf({"자고 있어요$\t잘 거예요", "듣고 있어요$\t들을 거예요"}));
+  EXPECT_THAT(lines, Not(Contains(HasSubstr("자요$"))));
+  EXPECT_THAT(lines, Not(Contains(HasSubstr("%"))));
+
+  WriteSource("src/tosi/ek-20.txt", "@plan-endings\n");
+  EXPECT_THAT(CompileErrors("src"),
+              ElementsAre("src/tosi/ek-20.txt:1: expected \"@plan-endings MARKER\", the "
+                          "marker that a sentence pattern writes after a verb "
+                          "(\"@plan-endings $\")"));
+}
