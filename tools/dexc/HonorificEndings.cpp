@@ -36,6 +36,12 @@ constexpr FormPair kPlanPairs[] = {
     {"progressive", "future"},
 };
 
+// The progressive after not (I'm not eating, I'm not coming tomorrow): Korean says the
+// plain negative (안 먹어요, 내일 안 와요), which serves what goes on now and a plan alike.
+constexpr FormPair kNotPairs[] = {
+    {"progressive", "negative"},
+};
+
 struct Directive {
   std::string_view name;
   std::span<const FormPair> pairs;
@@ -44,6 +50,7 @@ struct Directive {
 constexpr Directive kDirectives[] = {
     {"@honorific-endings", kHonorificPairs, "@honorific-endings %"},
     {"@plan-endings", kPlanPairs, "@plan-endings $"},
+    {"@not-endings", kNotPairs, "@not-endings *"},
 };
 
 // The directive a line is, or null for an ordinary line.

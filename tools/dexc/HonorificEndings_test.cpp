@@ -70,7 +70,7 @@ TEST(DexcHonorificEndings, ADirectiveWithoutItsMarkerIsAnError) {
                           "(\"@honorific-endings %\")"));
 }
 
-TEST(DexcHonorificEndings, APlanInTheProgressiveGetsTheFuture) {
+TEST(DexcHonorificEndings, APlanInTheProgressiveGetsTheFutureAndNotThePlainNegative) {
   ScratchDir dir;
   WriteLexicon("go to bed early | 일찍 자다\nlisten to | 을(를) 듣다 d\nsleep | 자다\n");
   WriteSource("src/tosi/ek-20.txt", "@plan-endings $\n");
@@ -82,6 +82,13 @@ TEST(DexcHonorificEndings, APlanInTheProgressiveGetsTheFuture) {
   EXPECT_THAT(lines, IsSupersetOf({"자고 있어요$\t잘 거예요", "듣고 있어요$\t들을 거예요"}));
   EXPECT_THAT(lines, Not(Contains(HasSubstr("자요$"))));
   EXPECT_THAT(lines, Not(Contains(HasSubstr("%"))));
+
+  // After not, the progressive is the plain negative, 안 inside a noun + 하다 verb.
+  WriteLexicon("sleep | 자다\ngo to work | 출근하다\n");
+  WriteSource("src/tosi/ek-20.txt", "@not-endings *\n");
+  ASSERT_EQ(Dexc({"build", "src", "out"}, nullptr, &err), 0) << err;
+  EXPECT_THAT(DumpLines("out/tosi.dex"),
+              IsSupersetOf({"자고 있어요*\t안 자요", "출근하고 있어요*\t출근 안 해요"}));
 
   WriteSource("src/tosi/ek-20.txt", "@plan-endings\n");
   EXPECT_THAT(CompileErrors("src"),
