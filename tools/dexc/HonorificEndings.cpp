@@ -42,6 +42,11 @@ constexpr FormPair kNotPairs[] = {
     {"progressive", "negative"},
 };
 
+// A plan of an honoured subject (my father is coming tomorrow: 오실 거예요).
+constexpr FormPair kHonorificPlanPairs[] = {
+    {"progressive", "future, honorific"},
+};
+
 struct Directive {
   std::string_view name;
   std::span<const FormPair> pairs;
@@ -51,6 +56,7 @@ constexpr Directive kDirectives[] = {
     {"@honorific-endings", kHonorificPairs, "@honorific-endings %"},
     {"@plan-endings", kPlanPairs, "@plan-endings $"},
     {"@not-endings", kNotPairs, "@not-endings *"},
+    {"@honorific-plan-endings", kHonorificPlanPairs, "@honorific-plan-endings $%"},
 };
 
 // The directive a line is, or null for an ordinary line.

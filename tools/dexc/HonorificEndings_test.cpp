@@ -90,6 +90,11 @@ TEST(DexcHonorificEndings, APlanInTheProgressiveGetsTheFutureAndNotThePlainNegat
   EXPECT_THAT(DumpLines("out/tosi.dex"),
               IsSupersetOf({"자고 있어요*\t안 자요", "출근하고 있어요*\t출근 안 해요"}));
 
+  // A plan of an honoured subject: the honorific future (자다 is 주무시다).
+  WriteSource("src/tosi/ek-20.txt", "@honorific-plan-endings $%\n");
+  ASSERT_EQ(Dexc({"build", "src", "out"}, nullptr, &err), 0) << err;
+  EXPECT_THAT(DumpLines("out/tosi.dex"), Contains("자고 있어요$%\t주무실 거예요"));
+
   WriteSource("src/tosi/ek-20.txt", "@plan-endings\n");
   EXPECT_THAT(CompileErrors("src"),
               ElementsAre("src/tosi/ek-20.txt:1: expected \"@plan-endings MARKER\", the "
