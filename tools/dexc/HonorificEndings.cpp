@@ -2,20 +2,20 @@
 
 #include <map>
 #include <set>
+#include <span>
 
 #include "tools/dexc/ParadigmDefinition.h"
 
 namespace {
 
-constexpr std::string_view kDirective = "@honorific-endings";
-
-// Each plain form a sentence may put before the marker, with the form an honoured
-// subject takes in its place: a third person's wish is 싶어 하세요, not 싶으세요.
+// Each form a sentence may put before the marker, with the form that takes its place.
 struct FormPair {
   const char* szPlain;
-  const char* szHonorific;
+  const char* szReplacement;
 };
-constexpr FormPair kFormPairs[] = {
+
+// An honoured subject: a third person's wish is 싶어 하세요, not 싶으세요.
+constexpr FormPair kHonorificPairs[] = {
     {"present", "present, honorific"},
     {"past", "past, honorific"},
     {"future", "future, honorific"},
@@ -30,18 +30,53 @@ constexpr FormPair kFormPairs[] = {
     {"progressive", "progressive, honorific"},
 };
 
-bool IsDirective(const SourceLine& line) {
-  if (line.bHeader || line.fields.size() != 1) return false;
+// The progressive said of a plan (I'm going to bed early tonight): Korean says it in the
+// future (일찍 잘 거예요), never with -고 있어요, which is only what goes on now.
+constexpr FormPair kPlanPairs[] = {
+    {"progressive", "future"},
+};
+
+// The progressive after not (I'm not eating, I'm not coming tomorrow): Korean says the
+// plain negative (안 먹어요, 내일 안 와요), which serves what goes on now and a plan alike.
+constexpr FormPair kNotPairs[] = {
+    {"progressive", "negative"},
+};
+
+// A plan of an honoured subject (my father is coming tomorrow: 오실 거예요).
+constexpr FormPair kHonorificPlanPairs[] = {
+    {"progressive", "future, honorific"},
+};
+
+struct Directive {
+  std::string_view name;
+  std::span<const FormPair> pairs;
+  const char* szExample;  // the directive as the error message shows it
+};
+constexpr Directive kDirectives[] = {
+    {"@honorific-endings", kHonorificPairs, "@honorific-endings %"},
+    {"@plan-endings", kPlanPairs, "@plan-endings $"},
+    {"@not-endings", kNotPairs, "@not-endings *"},
+    {"@honorific-plan-endings", kHonorificPlanPairs, "@honorific-plan-endings $%"},
+};
+
+// The directive a line is, or null for an ordinary line.
+const Directive* DirectiveOf(const SourceLine& line) {
+  if (line.bHeader || line.fields.size() != 1) return nullptr;
   std::vector<std::string> words = BlankSeparatedWords(line.fields[0]);
-  return !words.empty() && words[0] == kDirective;
+  if (words.empty()) return nullptr;
+  for (const Directive& directive : kDirectives)
+    if (words[0] == directive.name) return &directive;
+  return nullptr;
 }
 
 // The marker a directive line names ("%"); empty, with an error, when it names none.
-std::string DirectiveMarker(const SourceLine& line, CDiagnostics& diag) {
+std::string DirectiveMarker(const SourceLine& line, const Directive& directive,
+                            CDiagnostics& diag) {
   std::vector<std::string> words = BlankSeparatedWords(line.fields[0]);
   if (words.size() == 2) return words[1];
-  diag.Error(line.where, "expected \"@honorific-endings MARKER\", the marker that a sentence "
-                         "pattern writes after a verb (\"@honorific-endings %\")");
+  diag.Error(line.where, "expected \"" + std::string(directive.name) +
+                             " MARKER\", the marker that a sentence pattern writes after a "
+                             "verb (\"" + directive.szExample + "\")");
   return "";
 }
 
@@ -65,15 +100,16 @@ struct Derived {
 
 // Every pattern the words give, keyed by the plain form with its marker. A pattern two
 // words give differently is kept in `clashes` with both.
-void DeriveEndings(const std::vector<FormsWord>& words, const std::string& marker,
+void DeriveEndings(const std::vector<FormsWord>& words, std::span<const FormPair> pairs,
+                   const std::string& marker,
                    std::map<std::string, Derived>* endings,
                    std::map<std::string, std::pair<Derived, Derived>>* clashes) {
   const EnglishTables noTables;  // Korean forms need no English tables
   for (const FormsWord& word : words) {
-    for (const FormPair& pair : kFormPairs) {
+    for (const FormPair& pair : pairs) {
       std::optional<std::string> plain, honorific;
       if (!FormByName(word, pair.szPlain, noTables, &plain) || !plain ||
-          !FormByName(word, pair.szHonorific, noTables, &honorific) || !honorific ||
+          !FormByName(word, pair.szReplacement, noTables, &honorific) || !honorific ||
           *plain == *honorific)
         continue;
       auto [from, to] = WithoutLeadingWords(word.korean.strDictionaryForm, *plain, *honorific);
@@ -103,15 +139,16 @@ std::vector<SourceLine> ExpandHonorificEndings(const std::vector<SourceLine>& li
     if (!line.bHeader && line.fields.size() == 2) handWritten.insert(line.fields[0]);
   std::vector<SourceLine> out;
   for (const SourceLine& line : lines) {
-    if (!IsDirective(line)) {
+    const Directive* directive = DirectiveOf(line);
+    if (!directive) {
       out.push_back(line);
       continue;
     }
-    std::string marker = DirectiveMarker(line, diag);
+    std::string marker = DirectiveMarker(line, *directive, diag);
     if (marker.empty()) continue;
     std::map<std::string, Derived> endings;
     std::map<std::string, std::pair<Derived, Derived>> clashes;
-    DeriveEndings(words, marker, &endings, &clashes);
+    DeriveEndings(words, directive->pairs, marker, &endings, &clashes);
     for (const auto& [pattern, derived] : endings) {
       if (handWritten.count(pattern)) continue;
       auto clash = clashes.find(pattern);

@@ -69,3 +69,35 @@ TEST(DexcHonorificEndings, ADirectiveWithoutItsMarkerIsAnError) {
                           "marker that a sentence pattern writes after a verb "
                           "(\"@honorific-endings %\")"));
 }
+
+TEST(DexcHonorificEndings, APlanInTheProgressiveGetsTheFutureAndNotThePlainNegative) {
+  ScratchDir dir;
+  WriteLexicon("go to bed early | 일찍 자다\nlisten to | 을(를) 듣다 d\nsleep | 자다\n");
+  WriteSource("src/tosi/ek-20.txt", "@plan-endings $\n");
+  std::string err;
+  ASSERT_EQ(Dexc({"build", "src", "out"}, nullptr, &err), 0) << err;
+  // Only the progressive is marked; the words before the verb are left out, and two
+  // words with the same verb give one entry.
+  std::vector<std::string> lines = DumpLines("out/tosi.dex");
+  EXPECT_THAT(lines, IsSupersetOf({"자고 있어요$\t잘 거예요", "듣고 있어요$\t들을 거예요"}));
+  EXPECT_THAT(lines, Not(Contains(HasSubstr("자요$"))));
+  EXPECT_THAT(lines, Not(Contains(HasSubstr("%"))));
+
+  // After not, the progressive is the plain negative, 안 inside a noun + 하다 verb.
+  WriteLexicon("sleep | 자다\ngo to work | 출근하다\n");
+  WriteSource("src/tosi/ek-20.txt", "@not-endings *\n");
+  ASSERT_EQ(Dexc({"build", "src", "out"}, nullptr, &err), 0) << err;
+  EXPECT_THAT(DumpLines("out/tosi.dex"),
+              IsSupersetOf({"자고 있어요*\t안 자요", "출근하고 있어요*\t출근 안 해요"}));
+
+  // A plan of an honoured subject: the honorific future (자다 is 주무시다).
+  WriteSource("src/tosi/ek-20.txt", "@honorific-plan-endings $%\n");
+  ASSERT_EQ(Dexc({"build", "src", "out"}, nullptr, &err), 0) << err;
+  EXPECT_THAT(DumpLines("out/tosi.dex"), Contains("자고 있어요$%\t주무실 거예요"));
+
+  WriteSource("src/tosi/ek-20.txt", "@plan-endings\n");
+  EXPECT_THAT(CompileErrors("src"),
+              ElementsAre("src/tosi/ek-20.txt:1: expected \"@plan-endings MARKER\", the "
+                          "marker that a sentence pattern writes after a verb "
+                          "(\"@plan-endings $\")"));
+}
