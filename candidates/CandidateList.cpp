@@ -27,10 +27,12 @@ std::string JoinChain(const StepRecord* work, int a, int b, ChainKind kind) {
   for (int i = a; i <= b; ++i) {
     const StepRecord& step = work[i];
     const std::string& key = step.strKey;
-    if (key == kPatternSlotKey) {
-      chain += FreeSlotItem(step.strPhrase) + ",";
+    if (key == kPatternSlotKey || (key == kRuleSlotKey && kind != ChainKind::Pattern)) {
+      AppendFreeSlotItem(chain, step.strPhrase);
+      chain += ',';
     } else if (key == kRuleSlotKey) {
-      chain += kind == ChainKind::Pattern ? std::string(kRuleSlotKey) + "," : FreeSlotItem(step.strPhrase) + ",";
+      chain += kRuleSlotKey;
+      chain += ',';
     } else if (IsResultKey(key) && kind == ChainKind::GroupTail) {
       chain += step.strGroup;  // already ends with ","
     } else {
