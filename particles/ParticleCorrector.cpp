@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstring>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -15,6 +14,7 @@
 #include "dict/DictionaryFiles.h"
 #include "dict/Fields.h"
 #include "dict/RecordLayout.h"
+#include "particles/KnownLookups.h"
 
 namespace {
 
@@ -35,12 +35,13 @@ std::size_t LeftBytes(std::string_view text, int nChars) {
 // The byte offset at which every character of text starts, followed by text's length.
 void CharStarts(const std::string& text, std::vector<std::size_t>& starts) {
   starts.clear();
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t size = text.size();
   std::size_t pos = 0;
-  while (pos < text.size()) {
-    starts.push_back(pos);
-    pos += CharBytes(text, pos);
-  }
-  starts.push_back(text.size());
+  // Every lead byte but a last one takes the byte after it.
+  for (; pos + 1 < size; pos += bytes[pos] >= kDoubleByteMin ? 2 : 1) starts.push_back(pos);
+  if (pos < size) starts.push_back(pos);
+  starts.push_back(size);
 }
 
 // Where the characters of a text start, learnt from its beginning as far as a question
@@ -67,10 +68,10 @@ class CharStartMap {
     if (m_frontier > pos) m_frontier = pos;
   }
 
-  // The first occurrence of piece that begins at a character start, or npos. A hit at
-  // the second byte of a two-byte character is skipped.
-  std::size_t Find(const std::string& piece) {
-    for (std::size_t hit = m_text.find(piece); hit != std::string::npos;
+  // The first occurrence of piece at or after byte from that begins at a character
+  // start, or npos. A hit at the second byte of a two-byte character is skipped.
+  std::size_t Find(const std::string& piece, std::size_t from) {
+    for (std::size_t hit = m_text.find(piece, from); hit != std::string::npos;
          hit = m_text.find(piece, hit + 1))
       if (IsStart(hit)) return hit;
     return std::string::npos;
@@ -83,68 +84,42 @@ class CharStartMap {
 };
 
 // Every run of spaces becomes one space: the same as deleting the first space of the
-// first pair of spaces until none is left.
+// first pair of spaces until none is left. Spaces are found with memchr, and the text
+// between them moves in blocks.
 void CollapseSpaces(std::string& text) {
-  std::size_t out = 0;
-  for (std::size_t in = 0; in < text.size(); ++in) {
-    if (text[in] == kSpace && in + 1 < text.size() && text[in + 1] == kSpace) continue;
-    text[out++] = text[in];
+  char* const base = text.data();
+  const char* in = base;
+  const char* const end = base + text.size();
+  char* out = base;
+  while (const auto* space = static_cast<const char*>(std::memchr(in, kSpace, end - in))) {
+    const char* after = space + 1;
+    while (after < end && *after == kSpace) ++after;
+    std::memmove(out, in, space + 1 - in);  // up to the run's first space
+    out += space + 1 - in;
+    in = after;
   }
-  text.resize(out);
+  std::memmove(out, in, end - in);
+  out += end - in;
+  text.resize(out - base);
 }
 
+// Deletes every marker; the text between markers moves in blocks.
 void DeleteMarkers(std::string& text) {
-  std::size_t out = 0;
-  for (char c : text)
-    if (c != kMarker) text[out++] = c;
-  text.resize(out);
+  char* const base = text.data();
+  const char* in = base;
+  const char* const end = base + text.size();
+  char* out = base;
+  while (const auto* marker = static_cast<const char*>(std::memchr(in, kMarker, end - in))) {
+    std::memmove(out, in, marker - in);
+    out += marker - in;
+    in = marker + 1;
+  }
+  std::memmove(out, in, end - in);
+  out += end - in;
+  text.resize(out - base);
 }
 
 int Sign(int value) { return (value > 0) - (value < 0); }
-
-struct FoundRange {
-  int nFirst = -1, nLastExact = -1, nLastPrefix = -1;
-};
-
-// The lookups one correction has made. A lookup searches the range the lookup of its
-// key without the last character found, so every key has one result: they are kept in
-// a tree of characters, a key's node under the node of the key one character shorter.
-// Nothing else changes a result while the correction holds the file open, and a text
-// grown by its replacements repeats the same characters and pieces many times over.
-class KnownLookups {
- public:
-  static constexpr int kRoot = 0;  // the empty key: its range is the whole file (0 to -1)
-
-  KnownLookups() : m_ranges(1, FoundRange{0, -1, -1}) {}
-
-  // The node of `node`'s key followed by the character `code`; `search` fills in the
-  // range of a key not looked up before.
-  template <typename Search>
-  int Step(int node, std::uint32_t code, Search search) {
-    const std::uint64_t edge = (static_cast<std::uint64_t>(node) << kCodeBits) | code;
-    auto [entry, added] = m_children.try_emplace(edge, 0);
-    if (added) {
-      FoundRange range;
-      search(range);
-      entry->second = static_cast<int>(m_ranges.size());
-      m_ranges.push_back(range);
-    }
-    return entry->second;
-  }
-
-  const FoundRange& Range(int node) const { return m_ranges[static_cast<std::size_t>(node)]; }
-
-  // One character as a number: a single byte as itself, a pair above every single byte.
-  static std::uint32_t CodeOf(std::string_view text, std::size_t from, std::size_t bytes) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[from + i]); };
-    return bytes == 2 ? (1u << 16) | (byte(0) << 8) | byte(1) : byte(0);
-  }
-
- private:
-  static constexpr int kCodeBits = 17;
-  std::vector<FoundRange> m_ranges;  // by node
-  std::unordered_map<std::uint64_t, int> m_children;
-};
 
 }  // namespace
 
@@ -248,11 +223,12 @@ void CParticleCorrector::AddMatches(std::string_view strText, int nStart, int nC
     match.strText.assign(strText);
     match.nStart = nStart;
     match.nEnd = nStart + nChars - 1;
-    match.strReplacement = PlainField(record, kPartReplacementOffset, kPartReplacementWidth);
+    match.strReplacement.assign(PlainFieldView(record, kPartReplacementOffset, kPartReplacementWidth));
+    match.nRecord = x;
   }
 }
 
-void CParticleCorrector::AddWholeMatchAhead(const std::string& strText,
+bool CParticleCorrector::AddWholeMatchAhead(const std::string& strText,
                                             const std::vector<std::size_t>& starts, int nStart,
                                             int nChars, int nRecord) {
   unsigned char record[kParticleRecordSize];
@@ -261,13 +237,14 @@ void CParticleCorrector::AddWholeMatchAhead(const std::string& strText,
   const std::size_t begin = starts[static_cast<std::size_t>(nStart) - 1];
   const std::size_t end = begin + pattern.size();
   const auto reached = starts.begin() + (nStart - 1) + nChars;  // the candidate's end
-  if (end <= *reached || end > strText.size()) return;
-  if (strText.compare(begin, pattern.size(), pattern) != 0) return;
+  if (end <= *reached || end > strText.size()) return false;
+  if (strText.compare(begin, pattern.size(), pattern) != 0) return false;
   const auto boundary = std::lower_bound(reached, starts.end(), end);
-  if (boundary == starts.end() || *boundary != end) return;  // the pattern ends mid-character
+  if (boundary == starts.end() || *boundary != end) return false;  // the pattern ends mid-character
   const int chars = static_cast<int>(boundary - starts.begin()) - (nStart - 1);
   AddMatches(std::string_view(strText).substr(begin, pattern.size()), nStart, chars, nRecord,
              nRecord);
+  return true;
 }
 
 void CParticleCorrector::ResolveOverlaps() {
@@ -314,14 +291,91 @@ void CParticleCorrector::ResolveOverlaps() {
 }
 
 void CParticleCorrector::ApplyMatches(std::string& strText) const {
+  const int count = std::min(m_nMatches, kMaxParticleMatches);
+  const std::vector<int> texts = TextGroups(count);
+  // Per group of entries with one text: no occurrence of it begins before `from` in the
+  // text as it stood after the first `changes` replacements. A replacement at r leaves
+  // every piece that ends before r as it was, so the bound stays good up to r minus the
+  // text's length: the next entry of the group searches on from there, not from the
+  // start, and a pass that replaces in text order walks the text about once.
+  struct Searched {
+    std::size_t from = 0, changes = 0;
+  };
+  std::vector<Searched> searched(static_cast<std::size_t>(count));
+  std::vector<std::size_t> changes;  // where each replacement of this pass began
+
   CharStartMap starts(strText);
-  for (int e = 0; e < m_nMatches && e < kMaxParticleMatches; ++e) {
+  for (int e = 0; e < count; ++e) {
     const ParticleMatch& match = m_matches[e];
-    const std::size_t at = starts.Find(match.strText);
+    const std::size_t length = match.strText.size();
+    Searched& group = searched[static_cast<std::size_t>(texts[static_cast<std::size_t>(e)])];
+    for (; group.changes < changes.size(); ++group.changes) {
+      const std::size_t r = changes[group.changes];
+      group.from = std::min(group.from, r + 1 > length ? r + 1 - length : 0);
+    }
+    const std::size_t at = starts.Find(match.strText, group.from);
+    group.from = at == std::string::npos ? strText.size() : at;
     if (at == std::string::npos) continue;
-    strText.replace(at, match.strText.size(), match.strReplacement);
+    strText.replace(at, length, match.strReplacement);
     starts.ChangedFrom(at);
+    changes.push_back(at);
   }
+}
+
+std::vector<int> CParticleCorrector::TextGroups(int count) const {
+  // The entries of one record have its pattern as their text when the file is sorted;
+  // the text is compared all the same, since an unsorted file's ranges can hold records
+  // of other patterns. An entry of no known record is a group of its own.
+  std::vector<std::pair<int, int>> byRecord;  // (record, entry)
+  for (int e = 0; e < count; ++e)
+    if (m_matches[e].nRecord >= 0) byRecord.emplace_back(m_matches[e].nRecord, e);
+  std::sort(byRecord.begin(), byRecord.end());
+  std::vector<int> groups(static_cast<std::size_t>(count));
+  for (int e = 0; e < count; ++e) groups[static_cast<std::size_t>(e)] = e;
+  for (std::size_t i = 1; i < byRecord.size(); ++i) {
+    const int leader = groups[static_cast<std::size_t>(byRecord[i - 1].second)];
+    const int entry = byRecord[i].second;
+    if (byRecord[i].first == byRecord[i - 1].first &&
+        m_matches[entry].strText == m_matches[leader].strText)
+      groups[static_cast<std::size_t>(entry)] = leader;
+  }
+  return groups;
+}
+
+bool CParticleCorrector::MatchFrom(const std::string& text, const std::vector<std::size_t>& starts,
+                                   int j, KnownLookups& known) {
+  // Grow the candidate one character at a time from position j, each lookup searching
+  // only the run of patterns that begin with the shorter candidate.
+  const int n = static_cast<int>(starts.size()) - 1;
+  const std::size_t* start = starts.data();  // start[i]: character i + 1
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t begin = start[j - 1];
+  bool matched = false;
+  int node = KnownLookups::kRoot;
+  for (int k = 1; j + k - 1 <= n; ++k) {
+    const std::size_t from = start[j + k - 2], end = start[j + k - 1];
+    const std::size_t added = end - from;
+    const std::string_view candidate(text.data() + begin, end - begin);
+    const int shorter = node;
+    node = known.Step(node, KnownLookups::CodeOf(bytes + from, added), [&](FoundRange& range) {
+      // Only the text's last character can be a lone lead byte.
+      const bool loneLead = added == 1 && bytes[from] >= 0x80;
+      const FoundRange& within = known.Range(shorter);
+      FindRangeOfKey(within.nFirst, within.nLastPrefix, LookupKey{candidate, loneLead},
+                     &range.nFirst, &range.nLastExact, &range.nLastPrefix);
+    });
+    const FoundRange& found = known.Range(node);
+    if (found.nFirst < 0) break;
+    if (found.nLastExact >= 0) {
+      AddMatches(candidate, j, k, found.nFirst, found.nLastExact);
+      matched = true;
+    }
+    if (found.nFirst == found.nLastPrefix) {
+      matched |= AddWholeMatchAhead(text, starts, j, k, found.nFirst);
+      break;
+    }
+  }
+  return matched;
 }
 
 void CParticleCorrector::Correct(std::string& strSentence) {
@@ -337,28 +391,14 @@ void CParticleCorrector::Correct(std::string& strSentence) {
       CharStarts(text, starts);
       const int n = static_cast<int>(starts.size()) - 1;
       for (int j = 1; j <= n; ++j) {
-        // Grow the candidate one character at a time from position j, each lookup
-        // searching only the run of patterns that begin with the shorter candidate.
-        int node = KnownLookups::kRoot;
-        for (int k = 1; j + k - 1 <= n; ++k) {
-          const std::size_t from = starts[j + k - 2], added = starts[j + k - 1] - from;
-          const std::string_view candidate(text.data() + starts[j - 1],
-                                           starts[j + k - 1] - starts[j - 1]);
-          const FoundRange shorter = known.Range(node);
-          node = known.Step(node, KnownLookups::CodeOf(text, from, added), [&](FoundRange& range) {
-            // Only the text's last character can be a lone lead byte.
-            const bool loneLead = added == 1 && static_cast<unsigned char>(text[from]) >= 0x80;
-            FindRangeOfKey(shorter.nFirst, shorter.nLastPrefix, LookupKey{candidate, loneLead},
-                           &range.nFirst, &range.nLastExact, &range.nLastPrefix);
-          });
-          const FoundRange found = known.Range(node);
-          if (found.nFirst < 0) break;
-          if (found.nLastExact >= 0) AddMatches(candidate, j, k, found.nFirst, found.nLastExact);
-          if (found.nFirst == found.nLastPrefix) {
-            AddWholeMatchAhead(text, starts, j, k, found.nFirst);
-            break;
-          }
-        }
+        MatchFrom(text, starts, j, known);
+        if (m_nMatches < kMaxParticleMatches) continue;
+        // The table is full: of all the matches still to come, only the pass's last one
+        // stays, in the last entry. It starts at the last position that has a match at
+        // all, so the positions are searched from the end.
+        for (int last = n; last > j; --last)
+          if (MatchFrom(text, starts, last, known)) break;
+        break;
       }
       if (m_nMatches == 0) break;
       if (m_nMatches >= 2) ResolveOverlaps();

@@ -10,12 +10,14 @@
 #include "dict/Capacities.h"
 
 class CDexFile;
+class KnownLookups;
 
 struct ParticleMatch {
   std::string strText;         // the matched text, equal to the record's pattern
   int nStart = 0;              // 1-based character position of its first character
   int nEnd = 0;                // 1-based character position of its last character
   std::string strReplacement;  // the record's replacement
+  int nRecord = -1;            // the record's index (-1: not known)
 };
 
 class CParticleCorrector {
@@ -75,10 +77,18 @@ class CParticleCorrector {
   // nRecord: every longer lookup would compare just that record, so at most the candidate
   // that equals its whole pattern matches, and the growth stops after it. strText's
   // characters start at `starts` (1-based positions); the candidate is nChars characters
-  // from position nStart.
-  void AddWholeMatchAhead(const std::string& strText, const std::vector<std::size_t>& starts,
+  // from position nStart. True when it added the match.
+  bool AddWholeMatchAhead(const std::string& strText, const std::vector<std::size_t>& starts,
                           int nStart, int nChars, int nRecord);
+
+  // Looks up every candidate that begins at character j (1-based) of a text whose
+  // characters start at `starts`, and adds their matches. True when any was added.
+  bool MatchFrom(const std::string& text, const std::vector<std::size_t>& starts, int j,
+                 KnownLookups& known);
 
   // Replaces, entry by entry, the first occurrence of each entry's text in strText.
   void ApplyMatches(std::string& strText) const;
+
+  // For each of the first `count` entries, the lowest entry known to have the same text.
+  std::vector<int> TextGroups(int count) const;
 };

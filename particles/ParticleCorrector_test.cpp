@@ -448,18 +448,23 @@ TEST(ParticleCorrectorCorrect, ManyRecordsOfOnePatternStayWithinTheTable) {
 TEST(ParticleCorrectorCorrect, EndsAsLookingUpEveryCandidateAfreshWould) {
   // Random small files, sorted and not, and sentences of the same few pieces (spaces,
   // markers, syllables and lone lead bytes among them): the correction remembers its
-  // lookups and stops a growth once one record is left, and must end exactly where the
-  // plain step-by-step correction ends.
+  // lookups, stops a growth once one record is left and resumes the search for a text
+  // where the last replacement may have made a new occurrence of it, and must end
+  // exactly where the plain step-by-step correction ends. Every other round uses two
+  // letters only, so that replacements often complete a pattern across their start.
   ScratchDir dir;
-  const std::vector<std::string> pieces = {"a", "b", " ", "#", "\xB0\xA1", "\xB0", "\xA1"};
+  const std::vector<std::string> allPieces = {"a", "b", " ", "#", "\xB0\xA1", "\xB0", "\xA1"};
+  const std::vector<std::string> twoLetters = {"a", "b"};
   std::mt19937 random(20261211);
-  auto pick = [&](int most) {
-    std::string text;
-    for (int count = static_cast<int>(random() % static_cast<unsigned>(most + 1)); count > 0; --count)
-      text += pieces[random() % pieces.size()];
-    return text;
-  };
-  for (int round = 0; round < 3000; ++round) {
+  for (int round = 0; round < 6000; ++round) {
+    const std::vector<std::string>& pieces = round % 4 < 2 ? allPieces : twoLetters;
+    auto pick = [&](int most) {
+      std::string text;
+      for (int count = static_cast<int>(random() % static_cast<unsigned>(most + 1)); count > 0;
+           --count)
+        text += pieces[random() % pieces.size()];
+      return text;
+    };
     std::vector<ParticleRecord> records(1 + random() % 12);
     for (ParticleRecord& record : records) record = {pick(4), pick(3)};
     if (round % 2 == 0) {
