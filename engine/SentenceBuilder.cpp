@@ -42,22 +42,49 @@ int CSentenceBuilder::FindRun(std::string_view list, std::string_view run) {
   return FindKeyRun(list, run);
 }
 
-void CSentenceBuilder::BuildKeyList(std::string& keyList) const {
+void CSentenceBuilder::AppendItem(std::string& keyList, const StepRecord& step) {
+  if (IsFreeInputKey(step.strKey)) {
+    AppendFreeSlotItem(keyList, step.strPhrase);
+  } else {
+    keyList += step.strKey;
+  }
+  keyList += ',';
+}
+
+void CSentenceBuilder::BuildKeyList(std::string& keyList, std::vector<std::size_t>* pEnds) const {
   keyList.clear();
+  if (pEnds) pEnds->clear();
   // The chain runs 0, 1, 2, ... in array order; the walk still stops after
   // kMaxSteps records and at any link outside the records.
+  bool ordered = true;
   int i = 0;
   for (int walked = 0; walked < kMaxSteps; ++walked) {
     const StepRecord& step = m_work[i];
-    if (IsFreeInputKey(step.strKey)) {
-      AppendFreeSlotItem(keyList, step.strPhrase);
-    } else {
-      keyList += step.strKey;
+    ordered = ordered && i == walked;
+    AppendItem(keyList, step);
+    if (pEnds) pEnds->push_back(keyList.size());
+    if (step.nNext < 0 || step.nNext >= kChainEnd) {
+      ordered = ordered && step.nNext >= kChainEnd;
+      break;
     }
-    keyList += ',';
-    if (step.nNext < 0 || step.nNext >= kChainEnd) break;
     i = step.nNext;
   }
+  if (pEnds && !ordered) pEnds->clear();
+}
+
+void CSentenceBuilder::SpliceMergedItem(std::string& keyList, std::vector<std::size_t>& ends,
+                                        int start, int last) const {
+  const auto s = static_cast<std::size_t>(start), l = static_cast<std::size_t>(last);
+  const std::size_t begin = s == 0 ? 0 : ends[s - 1];
+  const std::size_t oldEnd = ends[l];
+  std::string item;
+  AppendItem(item, m_work[start]);
+  keyList.replace(begin, oldEnd - begin, item);
+  const std::size_t newEnd = begin + item.size();
+  ends.erase(ends.begin() + static_cast<std::ptrdiff_t>(s) + 1,
+             ends.begin() + static_cast<std::ptrdiff_t>(l) + 1);
+  ends[s] = newEnd;
+  for (std::size_t r = s + 1; r < ends.size(); ++r) ends[r] = ends[r] - oldEnd + newEnd;
 }
 
 bool CSentenceBuilder::CheckSentence() {
@@ -79,7 +106,6 @@ bool CSentenceBuilder::CheckSentence() {
   m_nFillLimit = kMaxFilledText;
   for (int i = 0; i <= m_nLast; ++i) m_nFillLimit += m_steps[i].strTranslation.size();
   std::string keyList;
-  BuildKeyList(keyList);
   ApplyPhraseRules(keyList);
   return MatchSentence(keyList);
 }
@@ -87,6 +113,8 @@ bool CSentenceBuilder::CheckSentence() {
 void CSentenceBuilder::ApplyPhraseRules(std::string& keyList) {
   CDexFile file(FilesFor(m_bKoreanSource).szRules, DexAccess::Pass);
   const std::vector<KeptRule>& rules = RulesOf(file);
+  std::vector<std::size_t> itemEnds;  // see BuildKeyList
+  BuildKeyList(keyList, &itemEnds);
   std::string pattern;  // the rule's pattern with its final ","
   for (const KeptRule& record : rules) {
     // A rule is applied until it no longer matches. A one-item rule does not shorten
@@ -123,7 +151,12 @@ void CSentenceBuilder::ApplyPhraseRules(std::string& keyList) {
         CloseGap(start, last);
       else
         limit = start;
-      BuildKeyList(keyList);
+      // The list changes only where the run stood, when the run lies among the items
+      // the chain walk gave; the records after it moved down with the same items.
+      if (last < static_cast<int>(itemEnds.size()))
+        SpliceMergedItem(keyList, itemEnds, start, last);
+      else
+        BuildKeyList(keyList, &itemEnds);
     }
   }
 }

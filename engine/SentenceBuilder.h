@@ -33,13 +33,25 @@ class CSentenceBuilder {
   StepRecord m_work[kMaxSteps];
 
  private:
+  friend class SentenceBuilderPeer;  // the unit tests compare with a plain regrouping
+
   // 1-based item position of the first place where run's items occur in list, 0 when
   // they never do or when either is empty (both are comma lists).
   static int FindRun(std::string_view list, std::string_view run);
 
   // The comma list of the working chain's keys; a typed word stands as "-" + phrase.
-  void BuildKeyList(std::string& keyList) const;
-  // Collapses every run of keys that a phrase rule names, rule by rule in file order.
+  // With pEnds: where each record's item ends in it (after its ","), when the chain runs
+  // 0, 1, 2, ... and ends at kChainEnd or after kMaxSteps records; else none.
+  void BuildKeyList(std::string& keyList, std::vector<std::size_t>* pEnds = nullptr) const;
+  // One record's item with its ",".
+  static void AppendItem(std::string& keyList, const StepRecord& step);
+  // The key list after records start..last of a chain in array order were merged into
+  // m_work[start] (and the records after them moved down): the same list BuildKeyList
+  // gives, made by replacing the run's items with the merged one. `ends` follows.
+  void SpliceMergedItem(std::string& keyList, std::vector<std::size_t>& ends, int start,
+                        int last) const;
+  // Builds the key list, then collapses every run of keys that a phrase rule names,
+  // rule by rule in file order.
   void ApplyPhraseRules(std::string& keyList);
   // Moves the records after a merged run m_work[start..last] down behind start.
   void CloseGap(int start, int last);

@@ -4,12 +4,74 @@
 
 #include <algorithm>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "dict/DexFile.h"
+#include "dict/DictionaryFiles.h"
 #include "dict/RecordKey.h"
 #include "dict/RecordLayout.h"
+#include "dict/RuleText.h"
+#include "engine/CommaList.h"
+#include "engine/KeyRun.h"
+#include "engine/PhraseJoin.h"
+#include "engine/TemplateFill.h"
 #include "tests/support/DexFixture.h"
+
+// Reaches the builder's private steps for a plain regrouping to compare with.
+class SentenceBuilderPeer {
+ public:
+  // The regrouping as its steps define it: the key list built afresh from the chain
+  // after every merge. Leaves m_work and m_nLast as CheckSentence leaves them, and
+  // returns the final key list.
+  static std::string RegroupByRebuilding(CSentenceBuilder& b) {
+    StartFromTheSteps(b);
+    CDexFile file(FilesFor(b.m_bKoreanSource).szRules, DexAccess::Pass);
+    std::string keyList;
+    b.BuildKeyList(keyList);
+    for (const KeptRule& record : b.RulesOf(file)) {
+      const std::string pattern = record.strPattern + ",";
+      for (int limit = kMaxSteps;;) {
+        const int start = FindLastKeyRun(keyList, pattern, limit);
+        if (start < 0) break;
+        const int last = start + CountItems(pattern) - 1;
+        if (last > b.m_nLast) break;
+        const RuleText rule = SplitRule(record.strText);
+        std::string joined = JoinPhrases(b.m_work, start, last);
+        std::string translation = FillTemplate(rule.templ, b.m_work, start, b.m_nFillLimit);
+        b.m_work[start].strPhrase = joined;
+        b.m_work[start].strTranslation = translation;
+        b.m_work[start].strKey.assign(rule.resultKey);
+        b.m_work[start].strGroup = pattern;
+        if (last != start)
+          b.CloseGap(start, last);
+        else
+          limit = start;
+        b.BuildKeyList(keyList);
+      }
+    }
+    return keyList;
+  }
+
+  // The builder's own regrouping, as the completion check runs it; returns the key list.
+  static std::string Regroup(CSentenceBuilder& b) {
+    StartFromTheSteps(b);
+    std::string keyList;
+    b.ApplyPhraseRules(keyList);
+    return keyList;
+  }
+
+ private:
+  static void StartFromTheSteps(CSentenceBuilder& b) {
+    for (int i = 0; i <= b.m_nLast; ++i) {
+      b.m_work[i] = b.m_steps[i];
+      b.m_work[i].strGroup.clear();
+    }
+    b.m_nFillLimit = kMaxFilledText;
+    for (int i = 0; i <= b.m_nLast; ++i) b.m_nFillLimit += b.m_steps[i].strTranslation.size();
+  }
+};
 
 namespace {
 
@@ -532,4 +594,47 @@ TEST_F(SentenceBuilderTest, ATypedWordWithCommasDoesNotShiftMerges) {
   EXPECT_EQ(B().m_work[1].strKey, "zNP");
   EXPECT_EQ(B().m_work[1].strTranslation, "t2 of t1");
   EXPECT_EQ(B().m_work[0].strPhrase, "x,adj,n_food");
+}
+
+// Random rules over a few keys (typed-word keys among them) merge random chains: the
+// working records end exactly as when the key list is built afresh after every merge.
+// Some chains end before m_nLast, run past it, or break off, as a caller may leave them.
+TEST_F(SentenceBuilderTest, RegroupingEndsAsRebuildingTheKeyListAfterEveryMergeWould) {
+  const std::vector<std::string> keys = {"a", "b", "c", "zz", "mz"};
+  const std::vector<std::string> words = {"a", "-a", "x,b", "-x\x1F" "b"};
+  std::mt19937 random(20261211);
+  auto pick = [&](const std::vector<std::string>& from) { return from[random() % from.size()]; };
+  auto plain = std::make_unique<CSentenceBuilder>();
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<std::string> rules;
+    for (int r = static_cast<int>(1 + random() % 6); r > 0; --r) {
+      std::string pattern = pick(keys);
+      for (int more = static_cast<int>(random() % 3); more > 0; --more) pattern += "," + pick(keys);
+      rules.push_back(pattern + ";[@0@@1@]" + pick(words) + ";" + pick(keys) + ";");
+    }
+    Rules(rules);
+    std::vector<Step> steps(1 + random() % 14);
+    for (Step& step : steps) step = {pick(keys), pick(words), pick(words)};
+    Steps(steps);
+    const int shape = static_cast<int>(random() % 8);
+    const int cut = static_cast<int>(random() % steps.size());
+    if (shape == 0) B().m_steps[cut].nNext = kChainEnd;  // the chain ends early
+    if (shape == 1) B().m_steps[cut].nNext = -1;         // a broken link
+    if (shape == 2) B().m_nLast = cut;                   // the chain runs past m_nLast
+    for (int i = 0; i < kMaxSteps; ++i) plain->m_steps[i] = B().m_steps[i];
+    plain->m_nLast = B().m_nLast;
+
+    const std::string keyList = SentenceBuilderPeer::Regroup(B());
+    ASSERT_EQ(keyList, SentenceBuilderPeer::RegroupByRebuilding(*plain)) << "round " << round;
+    ASSERT_EQ(B().m_nLast, plain->m_nLast) << "round " << round;
+    for (int i = 0; i <= B().m_nLast; ++i) {
+      const StepRecord& got = B().m_work[i];
+      const StepRecord& want = plain->m_work[i];
+      ASSERT_EQ(got.strKey, want.strKey) << "round " << round << ", record " << i;
+      ASSERT_EQ(got.strPhrase, want.strPhrase) << "round " << round << ", record " << i;
+      ASSERT_EQ(got.strTranslation, want.strTranslation) << "round " << round << ", record " << i;
+      ASSERT_EQ(got.strGroup, want.strGroup) << "round " << round << ", record " << i;
+      ASSERT_EQ(got.nNext, want.nNext) << "round " << round << ", record " << i;
+    }
+  }
 }
