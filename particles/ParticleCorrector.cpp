@@ -15,6 +15,7 @@
 #include "dict/Fields.h"
 #include "dict/RecordLayout.h"
 #include "particles/KnownLookups.h"
+#include "particles/RepeatedWalks.h"
 
 namespace {
 
@@ -343,7 +344,7 @@ std::vector<int> CParticleCorrector::TextGroups(int count) const {
 }
 
 bool CParticleCorrector::MatchFrom(const std::string& text, const std::vector<std::size_t>& starts,
-                                   int j, KnownLookups& known) {
+                                   int j, KnownLookups& known, RepeatedWalks& walks) {
   // Grow the candidate one character at a time from position j, each lookup searching
   // only the run of patterns that begin with the shorter candidate.
   const int n = static_cast<int>(starts.size()) - 1;
@@ -351,8 +352,13 @@ bool CParticleCorrector::MatchFrom(const std::string& text, const std::vector<st
   const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t begin = start[j - 1];
   bool matched = false;
+  bool stopped = false;  // a lookup ended the walk before the text did
+  int single = -1;       // the one record the walk narrowed to
+  int keyNode = -1;      // the node after RepeatedWalks::kWalkKeyChars characters
+  RepeatedWalk& walk = walks.Current();
   int node = KnownLookups::kRoot;
-  for (int k = 1; j + k - 1 <= n; ++k) {
+  int k = 1;
+  for (; j + k - 1 <= n; ++k) {
     const std::size_t from = start[j + k - 2], end = start[j + k - 1];
     const std::size_t added = end - from;
     const std::string_view candidate(text.data() + begin, end - begin);
@@ -365,16 +371,54 @@ bool CParticleCorrector::MatchFrom(const std::string& text, const std::vector<st
                      &range.nFirst, &range.nLastExact, &range.nLastPrefix);
     });
     const FoundRange& found = known.Range(node);
-    if (found.nFirst < 0) break;
+    if (found.nFirst < 0) {
+      stopped = true;
+      break;
+    }
     if (found.nLastExact >= 0) {
       AddMatches(candidate, j, k, found.nFirst, found.nLastExact);
       matched = true;
+      if (keyNode >= 0) walk.matches.push_back({k, found.nFirst, found.nLastExact});
     }
     if (found.nFirst == found.nLastPrefix) {
       matched |= AddWholeMatchAhead(text, starts, j, k, found.nFirst);
+      single = found.nFirst;
+      stopped = true;
       break;
     }
+    if (k == RepeatedWalks::kWalkKeyChars) {
+      const RepeatedWalk* kept = walks.Find(node);
+      if (kept && end + kept->nRestBytes <= text.size() &&
+          std::memcmp(text.data() + end, text.data() + kept->nRestBegin, kept->nRestBytes) == 0)
+        return RepeatWalk(*kept, text, starts, j) || matched;
+      keyNode = node;
+      walk.matches.clear();
+      walk.nRestBegin = end;
+    }
   }
+  // A walk that the text's end stopped, or whose last character ends the text (a lone
+  // lead byte there is a character of its own), is not kept.
+  if (keyNode >= 0 && stopped && start[j + k - 1] < text.size()) {
+    walk.nRestBytes = start[j + k - 1] - walk.nRestBegin;
+    walk.nChars = k;
+    walk.nSingle = single;
+    walks.Keep(keyNode, walk);
+  }
+  return matched;
+}
+
+bool CParticleCorrector::RepeatWalk(const RepeatedWalk& walk, const std::string& text,
+                                    const std::vector<std::size_t>& starts, int j) {
+  // Position j's text has the walk's bytes, so its characters split as the walk's did.
+  const std::size_t begin = starts[static_cast<std::size_t>(j) - 1];
+  bool matched = false;
+  for (const RepeatedWalk::Match& match : walk.matches) {
+    const std::size_t end = starts[static_cast<std::size_t>(j - 1 + match.nChars)];
+    AddMatches(std::string_view(text).substr(begin, end - begin), j, match.nChars, match.nFirst,
+               match.nLastExact);
+    matched = true;
+  }
+  if (walk.nSingle >= 0) matched |= AddWholeMatchAhead(text, starts, j, walk.nChars, walk.nSingle);
   return matched;
 }
 
@@ -386,18 +430,20 @@ void CParticleCorrector::Correct(std::string& strSentence) {
 
     std::vector<std::size_t> starts;
     KnownLookups known;
+    RepeatedWalks walks;
     for (int pass = 0; pass < kMaxCorrectionPasses; ++pass) {
       m_nMatches = 0;
       CharStarts(text, starts);
+      walks.Clear();
       const int n = static_cast<int>(starts.size()) - 1;
       for (int j = 1; j <= n; ++j) {
-        MatchFrom(text, starts, j, known);
+        MatchFrom(text, starts, j, known, walks);
         if (m_nMatches < kMaxParticleMatches) continue;
         // The table is full: of all the matches still to come, only the pass's last one
         // stays, in the last entry. It starts at the last position that has a match at
         // all, so the positions are searched from the end.
         for (int last = n; last > j; --last)
-          if (MatchFrom(text, starts, last, known)) break;
+          if (MatchFrom(text, starts, last, known, walks)) break;
         break;
       }
       if (m_nMatches == 0) break;

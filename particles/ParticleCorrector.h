@@ -11,6 +11,8 @@
 
 class CDexFile;
 class KnownLookups;
+class RepeatedWalks;
+struct RepeatedWalk;
 
 struct ParticleMatch {
   std::string strText;         // the matched text, equal to the record's pattern
@@ -82,9 +84,13 @@ class CParticleCorrector {
                           int nStart, int nChars, int nRecord);
 
   // Looks up every candidate that begins at character j (1-based) of a text whose
-  // characters start at `starts`, and adds their matches. True when any was added.
+  // characters start at `starts`, and adds their matches. True when any was added. A deep
+  // walk whose bytes an earlier one of the pass had is repeated from `walks`.
   bool MatchFrom(const std::string& text, const std::vector<std::size_t>& starts, int j,
-                 KnownLookups& known);
+                 KnownLookups& known, RepeatedWalks& walks);
+  // The rest of a kept walk, for position j: its matches and its end.
+  bool RepeatWalk(const RepeatedWalk& walk, const std::string& text,
+                  const std::vector<std::size_t>& starts, int j);
 
   // Replaces, entry by entry, the first occurrence of each entry's text in strText.
   void ApplyMatches(std::string& strText) const;

@@ -425,6 +425,19 @@ TEST(ParticleCorrectorCorrect, FullTableKeepsTheLastMatchInItsLastEntry) {
   EXPECT_EQ(Corrected(std::string(100, 'A') + "B"), std::string(99, 'a') + "Q");
 }
 
+TEST(ParticleCorrectorCorrect, AFullTableSearchedFromTheEndRepeatsNoWalkThatMetTheTextsEnd) {
+  ScratchDir dir;
+  // The 100 "a" fill the table, so the rest of the pass is searched from the end. The
+  // last "bbbb" is followed by a lone lead byte, a character of its own; the first one
+  // by the same byte with its trail byte, another character, which completes a pattern.
+  // The walk at the end may not stand for the walk before it.
+  WriteTosi({{"a", "a"}, {"bbbbc", "1"}, {"bbbbd", "2"}, {"bbbb\xB0\xA1", "X"}});
+  const std::string sentence = std::string(100, 'a') + " bbbb\xB0\xA1 bbbb\xB0";
+  EXPECT_EQ(Printable(Corrected(sentence)), Printable(std::string(100, 'a') + " X bbbb\xB0"));
+  EXPECT_EQ(Printable(Corrected(sentence)),
+            Printable(ParticleCorrectorPeer::CorrectStepByStep(sentence)));
+}
+
 TEST(ParticleCorrectorCorrect, ManyRecordsOfOnePatternStayWithinTheTable) {
   ScratchDir dir;
   // 150 records with the pattern "A"; each replacement puts the "A" back first, so each
@@ -450,8 +463,9 @@ TEST(ParticleCorrectorCorrect, EndsAsLookingUpEveryCandidateAfreshWould) {
   // markers, syllables and lone lead bytes among them): the correction remembers its
   // lookups, stops a growth once one record is left and resumes the search for a text
   // where the last replacement may have made a new occurrence of it, and must end
-  // exactly where the plain step-by-step correction ends. Every other round uses two
-  // letters only, so that replacements often complete a pattern across their start.
+  // exactly where the plain step-by-step correction ends, and so must a walk repeated
+  // for a later position whose text goes on with the same bytes. Every other round uses
+  // two letters only, so that replacements often complete a pattern across their start.
   ScratchDir dir;
   const std::vector<std::string> allPieces = {"a", "b", " ", "#", "\xB0\xA1", "\xB0", "\xA1"};
   const std::vector<std::string> twoLetters = {"a", "b"};
@@ -465,14 +479,17 @@ TEST(ParticleCorrectorCorrect, EndsAsLookingUpEveryCandidateAfreshWould) {
         text += pieces[random() % pieces.size()];
       return text;
     };
+    // Two-letter rounds have longer patterns, so that walks run deeper than a few
+    // characters and repeat along the text.
+    const bool deep = &pieces == &twoLetters;
     std::vector<ParticleRecord> records(1 + random() % 12);
-    for (ParticleRecord& record : records) record = {pick(4), pick(3)};
+    for (ParticleRecord& record : records) record = {pick(deep ? 9 : 4), pick(deep ? 4 : 3)};
     if (round % 2 == 0) {
       WriteTosi(records);
     } else {
       WriteParticles(kTosi, records);
     }
-    const std::string sentence = pick(14);
+    const std::string sentence = pick(deep ? 24 : 14);
     ASSERT_EQ(Printable(Corrected(sentence)),
               Printable(ParticleCorrectorPeer::CorrectStepByStep(sentence)))
         << "round " << round << ", sentence " << Printable(sentence);
