@@ -344,7 +344,8 @@ std::vector<int> CParticleCorrector::TextGroups(int count) const {
 }
 
 bool CParticleCorrector::MatchFrom(const std::string& text, const std::vector<std::size_t>& starts,
-                                   int j, KnownLookups& known, RepeatedWalks& walks) {
+                                   int j, KnownLookups& known, RepeatedWalks& walks,
+                                   RecentWalks& recent) {
   // Grow the candidate one character at a time from position j, each lookup searching
   // only the run of patterns that begin with the shorter candidate.
   const int n = static_cast<int>(starts.size()) - 1;
@@ -356,26 +357,19 @@ bool CParticleCorrector::MatchFrom(const std::string& text, const std::vector<st
   int single = -1;       // the one record the walk narrowed to
   int keyNode = -1;      // the node after RepeatedWalks::kWalkKeyChars characters
   RepeatedWalk& walk = walks.Current();
-  int node = KnownLookups::kRoot;
-  int k = 1;
-  for (; j + k - 1 <= n; ++k) {
-    const std::size_t from = start[j + k - 2], end = start[j + k - 1];
-    const std::size_t added = end - from;
-    const std::string_view candidate(text.data() + begin, end - begin);
-    const int shorter = node;
-    node = known.Step(node, KnownLookups::CodeOf(bytes + from, added), [&](FoundRange& range) {
-      // Only the text's last character can be a lone lead byte.
-      const bool loneLead = added == 1 && bytes[from] >= 0x80;
-      const FoundRange& within = known.Range(shorter);
-      FindRangeOfKey(within.nFirst, within.nLastPrefix, LookupKey{candidate, loneLead},
-                     &range.nFirst, &range.nLastExact, &range.nLastPrefix);
-    });
+
+  // What happens at the node of the candidate of k characters: its matches are added,
+  // and the walk ends when no record or one record is left. False when it ends.
+  auto visit = [&](int node, int k, WalkPath& path) {
     const FoundRange& found = known.Range(node);
+    const bool ends = found.nFirst < 0 || found.nFirst == found.nLastPrefix;
+    if (found.nLastExact >= 0 || ends) path.events.push_back(k);
     if (found.nFirst < 0) {
       stopped = true;
-      break;
+      return false;
     }
     if (found.nLastExact >= 0) {
+      const std::string_view candidate(text.data() + begin, start[j + k - 1] - begin);
       AddMatches(candidate, j, k, found.nFirst, found.nLastExact);
       matched = true;
       if (keyNode >= 0) walk.matches.push_back({k, found.nFirst, found.nLastExact});
@@ -384,13 +378,59 @@ bool CParticleCorrector::MatchFrom(const std::string& text, const std::vector<st
       matched |= AddWholeMatchAhead(text, starts, j, k, found.nFirst);
       single = found.nFirst;
       stopped = true;
-      break;
+      return false;
     }
+    return true;
+  };
+
+  // The characters this position shares with a recent walk lead to that walk's nodes:
+  // only the nodes where something happened are visited.
+  int shared = 0;
+  const WalkPath* like = recent.Shared(begin, &shared);
+  WalkPath& path = recent.Start(begin);
+  int node = KnownLookups::kRoot;
+  int k = 1;
+  if (like) {
+    path.nodes.assign(like->nodes.begin(), like->nodes.begin() + shared);
+    path.ends.assign(like->ends.begin(), like->ends.begin() + shared);
+    for (int event : like->events) {
+      if (event > shared) break;
+      if (!visit(like->nodes[static_cast<std::size_t>(event) - 1], event, path)) {
+        path.nodes.resize(static_cast<std::size_t>(event));
+        path.ends.resize(static_cast<std::size_t>(event));
+        return matched;
+      }
+    }
+    node = path.nodes.back();
+    k = shared + 1;
+  }
+
+  for (; j + k - 1 <= n; ++k) {
+    const std::size_t from = start[j + k - 2], end = start[j + k - 1];
+    const std::size_t added = end - from;
+    // Only the text's last character can be a lone lead byte.
+    const bool loneLead = added == 1 && bytes[from] >= 0x80;
+    const std::string_view candidate(text.data() + begin, end - begin);
+    const int shorter = node;
+    node = known.Step(node, KnownLookups::CodeOf(bytes + from, added), [&](FoundRange& range) {
+      const FoundRange& within = known.Range(shorter);
+      FindRangeOfKey(within.nFirst, within.nLastPrefix, LookupKey{candidate, loneLead},
+                     &range.nFirst, &range.nLastExact, &range.nLastPrefix);
+    });
+    // A lone lead byte is a character only at the text's end: no later walk may take
+    // its node for the same byte followed by more.
+    if (!loneLead) {
+      path.nodes.push_back(node);
+      path.ends.push_back(end - begin);
+    }
+    if (!visit(node, k, path)) break;
     if (k == RepeatedWalks::kWalkKeyChars) {
       const RepeatedWalk* kept = walks.Find(node);
       if (kept && end + kept->nRestBytes <= text.size() &&
-          std::memcmp(text.data() + end, text.data() + kept->nRestBegin, kept->nRestBytes) == 0)
+          std::memcmp(text.data() + end, text.data() + kept->nRestBegin, kept->nRestBytes) == 0) {
+        path.ends.clear();  // its nodes are not all known here
         return RepeatWalk(*kept, text, starts, j) || matched;
+      }
       keyNode = node;
       walk.matches.clear();
       walk.nRestBegin = end;
@@ -431,19 +471,22 @@ void CParticleCorrector::Correct(std::string& strSentence) {
     std::vector<std::size_t> starts;
     KnownLookups known;
     RepeatedWalks walks;
+    RecentWalks recent;
     for (int pass = 0; pass < kMaxCorrectionPasses; ++pass) {
       m_nMatches = 0;
       CharStarts(text, starts);
       walks.Clear();
+      recent.Restart(text, 1);
       const int n = static_cast<int>(starts.size()) - 1;
       for (int j = 1; j <= n; ++j) {
-        MatchFrom(text, starts, j, known, walks);
+        MatchFrom(text, starts, j, known, walks, recent);
         if (m_nMatches < kMaxParticleMatches) continue;
         // The table is full: of all the matches still to come, only the pass's last one
         // stays, in the last entry. It starts at the last position that has a match at
         // all, so the positions are searched from the end.
+        recent.Restart(text, -1);
         for (int last = n; last > j; --last)
-          if (MatchFrom(text, starts, last, known, walks)) break;
+          if (MatchFrom(text, starts, last, known, walks, recent)) break;
         break;
       }
       if (m_nMatches == 0) break;

@@ -12,6 +12,7 @@
 class CDexFile;
 class KnownLookups;
 class RepeatedWalks;
+class RecentWalks;
 struct RepeatedWalk;
 
 struct ParticleMatch {
@@ -85,9 +86,10 @@ class CParticleCorrector {
 
   // Looks up every candidate that begins at character j (1-based) of a text whose
   // characters start at `starts`, and adds their matches. True when any was added. A deep
-  // walk whose bytes an earlier one of the pass had is repeated from `walks`.
+  // walk whose bytes an earlier one of the pass had is repeated from `walks`, and the
+  // start it shares with a walk of `recent` is taken from it.
   bool MatchFrom(const std::string& text, const std::vector<std::size_t>& starts, int j,
-                 KnownLookups& known, RepeatedWalks& walks);
+                 KnownLookups& known, RepeatedWalks& walks, RecentWalks& recent);
   // The rest of a kept walk, for position j: its matches and its end.
   bool RepeatWalk(const RepeatedWalk& walk, const std::string& text,
                   const std::vector<std::size_t>& starts, int j);

@@ -426,16 +426,34 @@ TEST(ParticleCorrectorCorrect, FullTableKeepsTheLastMatchInItsLastEntry) {
 }
 
 TEST(ParticleCorrectorCorrect, AFullTableSearchedFromTheEndRepeatsNoWalkThatMetTheTextsEnd) {
-  ScratchDir dir;
   // The 100 "a" fill the table, so the rest of the pass is searched from the end. The
-  // last "bbbb" is followed by a lone lead byte, a character of its own; the first one
+  // last "b..." is followed by a lone lead byte, a character of its own; the earlier one
   // by the same byte with its trail byte, another character, which completes a pattern.
-  // The walk at the end may not stand for the walk before it.
-  WriteTosi({{"a", "a"}, {"bbbbc", "1"}, {"bbbbd", "2"}, {"bbbb\xB0\xA1", "X"}});
-  const std::string sentence = std::string(100, 'a') + " bbbb\xB0\xA1 bbbb\xB0";
-  EXPECT_EQ(Printable(Corrected(sentence)), Printable(std::string(100, 'a') + " X bbbb\xB0"));
-  EXPECT_EQ(Printable(Corrected(sentence)),
-            Printable(ParticleCorrectorPeer::CorrectStepByStep(sentence)));
+  // The walk at the end may stand neither for the whole walk before it (a deep one) nor
+  // for its start (a walk just before it).
+  static const struct {
+    const char* name;
+    std::vector<ParticleRecord> records;
+    std::string tail, correctedTail;
+  } cases[] = {
+      {"deep walk",
+       {{"a", "a"}, {"bbbbc", "1"}, {"bbbbd", "2"}, {"bbbb\xB0\xA1", "X"}},
+       " bbbb\xB0\xA1 bbbb\xB0",
+       " X bbbb\xB0"},
+      {"shared start",
+       {{"a", "a"}, {"bc", "1"}, {"bd", "2"}, {"b\xB0\xA1", "X"}},
+       " b\xB0\xA1" "b\xB0",
+       " X" "b\xB0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScratchDir dir;
+    WriteTosi(c.records);
+    const std::string sentence = std::string(100, 'a') + c.tail;
+    EXPECT_EQ(Printable(Corrected(sentence)), Printable(std::string(100, 'a') + c.correctedTail));
+    EXPECT_EQ(Printable(Corrected(sentence)),
+              Printable(ParticleCorrectorPeer::CorrectStepByStep(sentence)));
+  }
 }
 
 TEST(ParticleCorrectorCorrect, ManyRecordsOfOnePatternStayWithinTheTable) {
