@@ -229,7 +229,11 @@ std::string CSentenceBuilder::GetContinuationKeys(std::string strTail, std::stri
       const RuleText rule = SplitRule(rules[r].strText);
       std::string_view next = rule.pattern.substr(strTail.size());
       next = next.substr(0, next.find(','));
-      entry.assign(",").append(next).append(";").append(rule.resultKey).append(",");
+      entry = ',';
+      entry += next;
+      entry += ';';
+      entry += rule.resultKey;
+      entry += ',';
       if (pairList.find(entry) != std::string::npos) continue;
       pairList.append(entry, 1);
       pairs.emplace_back(next, rule.resultKey);
