@@ -15,7 +15,7 @@
 #include "dict/Fields.h"
 #include "dict/RecordLayout.h"
 #include "particles/KnownLookups.h"
-#include "particles/RepeatedWalks.h"
+#include "particles/RecentWalks.h"
 
 namespace {
 
@@ -344,8 +344,7 @@ std::vector<int> CParticleCorrector::TextGroups(int count) const {
 }
 
 bool CParticleCorrector::MatchFrom(const std::string& text, const std::vector<std::size_t>& starts,
-                                   int j, KnownLookups& known, RepeatedWalks& walks,
-                                   RecentWalks& recent) {
+                                   int j, KnownLookups& known, RecentWalks& recent) {
   // Grow the candidate one character at a time from position j, each lookup searching
   // only the run of patterns that begin with the shorter candidate.
   const int n = static_cast<int>(starts.size()) - 1;
@@ -353,10 +352,6 @@ bool CParticleCorrector::MatchFrom(const std::string& text, const std::vector<st
   const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t begin = start[j - 1];
   bool matched = false;
-  bool stopped = false;  // a lookup ended the walk before the text did
-  int single = -1;       // the one record the walk narrowed to
-  int keyNode = -1;      // the node after RepeatedWalks::kWalkKeyChars characters
-  RepeatedWalk& walk = walks.Current();
 
   // What happens at the node of the candidate of k characters: its matches are added,
   // and the walk ends when no record or one record is left. False when it ends.
@@ -364,20 +359,14 @@ bool CParticleCorrector::MatchFrom(const std::string& text, const std::vector<st
     const FoundRange& found = known.Range(node);
     const bool ends = found.nFirst < 0 || found.nFirst == found.nLastPrefix;
     if (found.nLastExact >= 0 || ends) path.events.push_back(k);
-    if (found.nFirst < 0) {
-      stopped = true;
-      return false;
-    }
+    if (found.nFirst < 0) return false;
     if (found.nLastExact >= 0) {
       const std::string_view candidate(text.data() + begin, start[j + k - 1] - begin);
       AddMatches(candidate, j, k, found.nFirst, found.nLastExact);
       matched = true;
-      if (keyNode >= 0) walk.matches.push_back({k, found.nFirst, found.nLastExact});
     }
     if (found.nFirst == found.nLastPrefix) {
       matched |= AddWholeMatchAhead(text, starts, j, k, found.nFirst);
-      single = found.nFirst;
-      stopped = true;
       return false;
     }
     return true;
@@ -424,41 +413,7 @@ bool CParticleCorrector::MatchFrom(const std::string& text, const std::vector<st
       path.ends.push_back(end - begin);
     }
     if (!visit(node, k, path)) break;
-    if (k == RepeatedWalks::kWalkKeyChars) {
-      const RepeatedWalk* kept = walks.Find(node);
-      if (kept && end + kept->nRestBytes <= text.size() &&
-          std::memcmp(text.data() + end, text.data() + kept->nRestBegin, kept->nRestBytes) == 0) {
-        path.ends.clear();  // its nodes are not all known here
-        return RepeatWalk(*kept, text, starts, j) || matched;
-      }
-      keyNode = node;
-      walk.matches.clear();
-      walk.nRestBegin = end;
-    }
   }
-  // A walk that the text's end stopped, or whose last character ends the text (a lone
-  // lead byte there is a character of its own), is not kept.
-  if (keyNode >= 0 && stopped && start[j + k - 1] < text.size()) {
-    walk.nRestBytes = start[j + k - 1] - walk.nRestBegin;
-    walk.nChars = k;
-    walk.nSingle = single;
-    walks.Keep(keyNode, walk);
-  }
-  return matched;
-}
-
-bool CParticleCorrector::RepeatWalk(const RepeatedWalk& walk, const std::string& text,
-                                    const std::vector<std::size_t>& starts, int j) {
-  // Position j's text has the walk's bytes, so its characters split as the walk's did.
-  const std::size_t begin = starts[static_cast<std::size_t>(j) - 1];
-  bool matched = false;
-  for (const RepeatedWalk::Match& match : walk.matches) {
-    const std::size_t end = starts[static_cast<std::size_t>(j - 1 + match.nChars)];
-    AddMatches(std::string_view(text).substr(begin, end - begin), j, match.nChars, match.nFirst,
-               match.nLastExact);
-    matched = true;
-  }
-  if (walk.nSingle >= 0) matched |= AddWholeMatchAhead(text, starts, j, walk.nChars, walk.nSingle);
   return matched;
 }
 
@@ -470,23 +425,21 @@ void CParticleCorrector::Correct(std::string& strSentence) {
 
     std::vector<std::size_t> starts;
     KnownLookups known;
-    RepeatedWalks walks;
     RecentWalks recent;
     for (int pass = 0; pass < kMaxCorrectionPasses; ++pass) {
       m_nMatches = 0;
       CharStarts(text, starts);
-      walks.Clear();
       recent.Restart(text, 1);
       const int n = static_cast<int>(starts.size()) - 1;
       for (int j = 1; j <= n; ++j) {
-        MatchFrom(text, starts, j, known, walks, recent);
+        MatchFrom(text, starts, j, known, recent);
         if (m_nMatches < kMaxParticleMatches) continue;
         // The table is full: of all the matches still to come, only the pass's last one
         // stays, in the last entry. It starts at the last position that has a match at
         // all, so the positions are searched from the end.
         recent.Restart(text, -1);
         for (int last = n; last > j; --last)
-          if (MatchFrom(text, starts, last, known, walks, recent)) break;
+          if (MatchFrom(text, starts, last, known, recent)) break;
         break;
       }
       if (m_nMatches == 0) break;

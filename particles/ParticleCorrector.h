@@ -11,9 +11,7 @@
 
 class CDexFile;
 class KnownLookups;
-class RepeatedWalks;
 class RecentWalks;
-struct RepeatedWalk;
 
 struct ParticleMatch {
   std::string strText;         // the matched text, equal to the record's pattern
@@ -85,14 +83,10 @@ class CParticleCorrector {
                           int nStart, int nChars, int nRecord);
 
   // Looks up every candidate that begins at character j (1-based) of a text whose
-  // characters start at `starts`, and adds their matches. True when any was added. A deep
-  // walk whose bytes an earlier one of the pass had is repeated from `walks`, and the
+  // characters start at `starts`, and adds their matches. True when any was added. The
   // start it shares with a walk of `recent` is taken from it.
   bool MatchFrom(const std::string& text, const std::vector<std::size_t>& starts, int j,
-                 KnownLookups& known, RepeatedWalks& walks, RecentWalks& recent);
-  // The rest of a kept walk, for position j: its matches and its end.
-  bool RepeatWalk(const RepeatedWalk& walk, const std::string& text,
-                  const std::vector<std::size_t>& starts, int j);
+                 KnownLookups& known, RecentWalks& recent);
 
   // Replaces, entry by entry, the first occurrence of each entry's text in strText.
   void ApplyMatches(std::string& strText) const;

@@ -429,8 +429,8 @@ TEST(ParticleCorrectorCorrect, AFullTableSearchedFromTheEndRepeatsNoWalkThatMetT
   // The 100 "a" fill the table, so the rest of the pass is searched from the end. The
   // last "b..." is followed by a lone lead byte, a character of its own; the earlier one
   // by the same byte with its trail byte, another character, which completes a pattern.
-  // The walk at the end may stand neither for the whole walk before it (a deep one) nor
-  // for its start (a walk just before it).
+  // The walk at the end may not stand for the start of a walk made after it, whether
+  // that walk is deep or short.
   static const struct {
     const char* name;
     std::vector<ParticleRecord> records;
@@ -479,10 +479,10 @@ TEST(ParticleCorrectorCorrect, ManyRecordsOfOnePatternStayWithinTheTable) {
 TEST(ParticleCorrectorCorrect, EndsAsLookingUpEveryCandidateAfreshWould) {
   // Random small files, sorted and not, and sentences of the same few pieces (spaces,
   // markers, syllables and lone lead bytes among them): the correction remembers its
-  // lookups, stops a growth once one record is left and resumes the search for a text
-  // where the last replacement may have made a new occurrence of it, and must end
-  // exactly where the plain step-by-step correction ends, and so must a walk repeated
-  // for a later position whose text goes on with the same bytes. Every other round uses
+  // lookups, stops a growth once one record is left, resumes the search for a text
+  // where the last replacement may have made a new occurrence of it, and takes over the
+  // start a position shares with the walks before it, and must end exactly where the
+  // plain step-by-step correction ends. Every other round uses
   // two letters only, so that replacements often complete a pattern across their start.
   ScratchDir dir;
   const std::vector<std::string> allPieces = {"a", "b", " ", "#", "\xB0\xA1", "\xB0", "\xA1"};
