@@ -14,6 +14,7 @@
 #include "dict/DictionaryFiles.h"
 #include "dict/Fields.h"
 #include "dict/RecordLayout.h"
+#include "particles/AlikePositions.h"
 #include "particles/KnownLookups.h"
 #include "particles/RecentWalks.h"
 
@@ -231,10 +232,13 @@ void CParticleCorrector::AddMatches(std::string_view strText, int nStart, int nC
 
 bool CParticleCorrector::AddWholeMatchAhead(const std::string& strText,
                                             const std::vector<std::size_t>& starts, int nStart,
-                                            int nChars, int nRecord) {
+                                            int nChars, int nRecord, std::size_t* pReach) {
   unsigned char record[kParticleRecordSize];
   m_fpParticles->ReadRecord(nRecord, kParticleRecordSize, record);
   const std::string_view pattern = PlainFieldView(record, kPartPatternOffset, kPartPatternWidth);
+  // Whether the pattern ends where a character ends depends on its bytes and on whether
+  // a byte follows them.
+  *pReach = pattern.size() + 1;
   const std::size_t begin = starts[static_cast<std::size_t>(nStart) - 1];
   const std::size_t end = begin + pattern.size();
   const auto reached = starts.begin() + (nStart - 1) + nChars;  // the candidate's end
@@ -343,30 +347,42 @@ std::vector<int> CParticleCorrector::TextGroups(int count) const {
   return groups;
 }
 
-bool CParticleCorrector::MatchFrom(const std::string& text, const std::vector<std::size_t>& starts,
-                                   int j, KnownLookups& known, RecentWalks& recent) {
+CParticleCorrector::Walk CParticleCorrector::MatchFrom(const std::string& text,
+                                                      const std::vector<std::size_t>& starts,
+                                                      int j, KnownLookups& known,
+                                                      RecentWalks& recent) {
   // Grow the candidate one character at a time from position j, each lookup searching
   // only the run of patterns that begin with the shorter candidate.
   const int n = static_cast<int>(starts.size()) - 1;
   const std::size_t* start = starts.data();  // start[i]: character i + 1
   const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t begin = start[j - 1];
-  bool matched = false;
+  Walk walk;
+  // The walk's outcome depends on its bytes up to `reach`; one that reached the text's
+  // end depends on where the text ends, and says so with a reach past it.
+  auto finish = [&](std::size_t reach) {
+    walk.nReach = begin + reach < text.size() ? reach : text.size() - begin + 1;
+    return walk;
+  };
 
-  // What happens at the node of the candidate of k characters: its matches are added,
-  // and the walk ends when no record or one record is left. False when it ends.
-  auto visit = [&](int node, int k, WalkPath& path) {
+  // What happens at the node of the candidate of k characters (`bytes` long): its
+  // matches are added, and the walk ends when no record or one record is left. False
+  // when it ends.
+  auto visit = [&](int node, int k, std::size_t bytes, WalkPath& path) {
     const FoundRange& found = known.Range(node);
     const bool ends = found.nFirst < 0 || found.nFirst == found.nLastPrefix;
     if (found.nLastExact >= 0 || ends) path.events.push_back(k);
+    walk.nReach = bytes;
     if (found.nFirst < 0) return false;
     if (found.nLastExact >= 0) {
       const std::string_view candidate(text.data() + begin, start[j + k - 1] - begin);
       AddMatches(candidate, j, k, found.nFirst, found.nLastExact);
-      matched = true;
+      walk.bMatched = true;
     }
     if (found.nFirst == found.nLastPrefix) {
-      matched |= AddWholeMatchAhead(text, starts, j, k, found.nFirst);
+      std::size_t whole = 0;
+      walk.bMatched |= AddWholeMatchAhead(text, starts, j, k, found.nFirst, &whole);
+      walk.nReach = std::max(bytes, whole);
       return false;
     }
     return true;
@@ -384,10 +400,11 @@ bool CParticleCorrector::MatchFrom(const std::string& text, const std::vector<st
     path.ends.assign(like->ends.begin(), like->ends.begin() + shared);
     for (int event : like->events) {
       if (event > shared) break;
-      if (!visit(like->nodes[static_cast<std::size_t>(event) - 1], event, path)) {
-        path.nodes.resize(static_cast<std::size_t>(event));
-        path.ends.resize(static_cast<std::size_t>(event));
-        return matched;
+      const auto at = static_cast<std::size_t>(event) - 1;
+      if (!visit(like->nodes[at], event, like->ends[at], path)) {
+        path.nodes.resize(at + 1);
+        path.ends.resize(at + 1);
+        return finish(walk.nReach);
       }
     }
     node = path.nodes.back();
@@ -412,9 +429,9 @@ bool CParticleCorrector::MatchFrom(const std::string& text, const std::vector<st
       path.nodes.push_back(node);
       path.ends.push_back(end - begin);
     }
-    if (!visit(node, k, path)) break;
+    if (!visit(node, k, end - begin, path)) return finish(walk.nReach);
   }
-  return matched;
+  return finish(text.size() - begin);  // the candidates ran out with the text
 }
 
 void CParticleCorrector::Correct(std::string& strSentence) {
@@ -432,14 +449,29 @@ void CParticleCorrector::Correct(std::string& strSentence) {
       recent.Restart(text, 1);
       const int n = static_cast<int>(starts.size()) - 1;
       for (int j = 1; j <= n; ++j) {
-        MatchFrom(text, starts, j, known, recent);
-        if (m_nMatches < kMaxParticleMatches) continue;
+        const Walk walk = MatchFrom(text, starts, j, known, recent);
+        if (m_nMatches < kMaxParticleMatches) {
+          // The copies of a character that found nothing, far enough from the end of
+          // their run, find nothing either.
+          if (walk.bMatched) continue;
+          if (const int alike = alike::AlikeAhead(text, starts, j, n, walk.nReach)) {
+            j += alike;
+            recent.Restart(text, 1);
+          }
+          continue;
+        }
         // The table is full: of all the matches still to come, only the pass's last one
         // stays, in the last entry. It starts at the last position that has a match at
         // all, so the positions are searched from the end.
         recent.Restart(text, -1);
-        for (int last = n; last > j; --last)
-          if (MatchFrom(text, starts, last, known, recent)) break;
+        for (int last = n; last > j; --last) {
+          const Walk back = MatchFrom(text, starts, last, known, recent);
+          if (back.bMatched) break;
+          if (const int alike = alike::AlikeBehind(text, starts, last, j, back.nReach)) {
+            last -= alike;
+            recent.Restart(text, -1);
+          }
+        }
         break;
       }
       if (m_nMatches == 0) break;

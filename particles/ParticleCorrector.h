@@ -3,6 +3,7 @@
 // up to five passes), then collapses runs of spaces and deletes every "#".
 // Owned by the dialog; opens tosi.dex afresh for every correction.
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,13 +80,22 @@ class CParticleCorrector {
   // that equals its whole pattern matches, and the growth stops after it. strText's
   // characters start at `starts` (1-based positions); the candidate is nChars characters
   // from position nStart. True when it added the match.
+  // *pReach receives how many bytes from the candidate's start the answer depended on.
   bool AddWholeMatchAhead(const std::string& strText, const std::vector<std::size_t>& starts,
-                          int nStart, int nChars, int nRecord);
+                          int nStart, int nChars, int nRecord, std::size_t* pReach);
+
+  // What a walk from one position did: whether it added a match, and how many bytes
+  // from the position's start its outcome depended on (past the text's end when it
+  // depended on where the text ends).
+  struct Walk {
+    bool bMatched = false;
+    std::size_t nReach = 0;
+  };
 
   // Looks up every candidate that begins at character j (1-based) of a text whose
-  // characters start at `starts`, and adds their matches. True when any was added. The
-  // start it shares with a walk of `recent` is taken from it.
-  bool MatchFrom(const std::string& text, const std::vector<std::size_t>& starts, int j,
+  // characters start at `starts`, and adds their matches. The start it shares with a
+  // walk of `recent` is taken from it.
+  Walk MatchFrom(const std::string& text, const std::vector<std::size_t>& starts, int j,
                  KnownLookups& known, RecentWalks& recent);
 
   // Replaces, entry by entry, the first occurrence of each entry's text in strText.

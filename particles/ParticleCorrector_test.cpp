@@ -476,6 +476,65 @@ TEST(ParticleCorrectorCorrect, ManyRecordsOfOnePatternStayWithinTheTable) {
   EXPECT_EQ(Corrected("A"), expected);
 }
 
+TEST(ParticleCorrectorCorrect, RunsOfOneCharacterFindWhatEachOfTheirPositionsWouldFind) {
+  // A position in a run that found nothing stands for the positions after it (or, in a
+  // full table's search from the end, before it) whose text agrees over the bytes its
+  // walk depended on. The cases sit where that agreement ends: at the run's end, at a
+  // pattern that ends on a lead byte (a character only at the text's end), and where
+  // the run begins after another character.
+  static const struct {
+    const char* name;
+    std::vector<ParticleRecord> records;
+    std::string sentence;
+  } cases[] = {
+      {"pattern completed by the run's last characters", {{"aaab", "X"}, {"aaac", "Y"}},
+       std::string(40, 'a') + "b"},
+      {"pattern ending on a lead byte, whole only at the text's end",
+       {{"\xB0\xB0\xB0", "X"}}, std::string(9, '\xB0')},
+      {"the same with a byte after it", {{"\xB0\xB0\xB0", "X"}}, std::string(10, '\xB0')},
+      {"full table, the last match just before the run",
+       {{"z", "z"}, {"caa", "X"}, {"aaaaq", "Y"}},
+       std::string(100, 'z') + "c" + std::string(30, 'a') + "d"},
+      {"full table, the last match at the run's start", {{"z", "z"}, {"aaaq", "Y"}, {"a", "A"}},
+       std::string(99, 'z') + "c" + std::string(30, 'a')},
+      {"full table, the run's first byte the second of the character before it",
+       {{"z", "z"}, {"\xB0" "a", "X"}, {"aaq", "Y"}},
+       std::string(100, 'z') + "\xB0" + std::string(20, 'a') + "d"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScratchDir dir;
+    WriteTosi(c.records);
+    EXPECT_EQ(Printable(Corrected(c.sentence)),
+              Printable(ParticleCorrectorPeer::CorrectStepByStep(c.sentence)));
+  }
+
+  // And at random: runs of a few pieces (a lead byte among them, which pairs with
+  // whatever follows it), patterns that are runs with another piece after them, and
+  // half the time a hundred matches first so that the pass is finished from the end.
+  ScratchDir dir;
+  const std::vector<std::string> pieces = {"a", "b", "\xB0", "\xB0\xA1"};
+  std::mt19937 random(61211);
+  for (int round = 0; round < 1500; ++round) {
+    auto run = [&](int most) {
+      return [&](const std::string& piece, int count) {
+        std::string text;
+        for (; count > 0; --count) text += piece;
+        return text;
+      }(pieces[random() % pieces.size()], 1 + static_cast<int>(random() % static_cast<unsigned>(most)));
+    };
+    std::vector<ParticleRecord> records = {{"z", "z"}};
+    for (int r = 1 + static_cast<int>(random() % 4); r > 0; --r)
+      records.push_back({run(6) + (random() % 2 ? run(2) : ""), random() % 2 ? run(3) : ""});
+    WriteTosi(records);
+    std::string sentence = round % 2 ? std::string(90 + random() % 20, 'z') : "";
+    for (int r = 1 + static_cast<int>(random() % 4); r > 0; --r) sentence += run(40);
+    ASSERT_EQ(Printable(Corrected(sentence)),
+              Printable(ParticleCorrectorPeer::CorrectStepByStep(sentence)))
+        << "round " << round << ", sentence " << Printable(sentence);
+  }
+}
+
 TEST(ParticleCorrectorCorrect, EndsAsLookingUpEveryCandidateAfreshWould) {
   // Random small files, sorted and not, and sentences of the same few pieces (spaces,
   // markers, syllables and lone lead bytes among them): the correction remembers its
