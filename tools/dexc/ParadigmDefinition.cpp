@@ -78,6 +78,11 @@ bool ParseParadigmGroup(const SourceLine& line, bool noun, CDiagnostics& diag,
   if (slash != std::string::npos) {
     group->strVariant = group->strKey.substr(slash + 1);
     group->strKey.erase(slash);
+    // "[*_n+/long]": a further line of a variant
+    if (!group->strKey.empty() && group->strKey.back() == kFurtherMark && !group->bFurther) {
+      group->bFurther = true;
+      group->strKey.pop_back();
+    }
   }
   std::string cp949;
   bool ok = CheckLexiconKey(diag, line.where, group->strKey, &cp949);
@@ -137,10 +142,10 @@ std::string VariantList(const Paradigm& paradigm) {
 }
 
 const ParadigmGroup* GroupFor(const Paradigm& paradigm, const std::string& key,
-                              const std::vector<std::string>& variants) {
+                              const std::vector<std::string>& variants, bool further) {
   const ParadigmGroup* plain = nullptr;
   for (const ParadigmGroup& group : paradigm.groups) {
-    if (group.strKey != key || group.bFurther) continue;
+    if (group.strKey != key || group.bFurther != further) continue;
     if (group.strVariant.empty())
       plain = &group;
     else if (std::find(variants.begin(), variants.end(), group.strVariant) != variants.end())

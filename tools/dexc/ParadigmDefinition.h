@@ -54,6 +54,8 @@ std::string VariantList(const Paradigm& paradigm);
 
 // The line of the paradigm that makes the entry under `key` of a word that asks for
 // `variants`: such a variant's line, else the plain line; none when the key has only
-// variant lines the word does not ask for.
+// variant lines the word does not ask for. With `further`, the same among the key's
+// further ("+") lines, which make a second entry.
 const ParadigmGroup* GroupFor(const Paradigm& paradigm, const std::string& key,
-                              const std::vector<std::string>& variants);
+                              const std::vector<std::string>& variants,
+                              bool further = false);

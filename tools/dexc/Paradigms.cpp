@@ -199,13 +199,8 @@ void ExpandWords(const std::vector<SourceLine>& lines, std::size_t open, std::si
     for (const auto& [word, where] : words) {
       if (const ParadigmGroup* group = GroupFor(paradigm, key, word.variants))
         ExpandEntry(*group, word, where, *tables, diag, out);
-      for (const ParadigmGroup& further : paradigm.groups)
-        if (further.bFurther && further.strKey == key) {
-          if (further.strVariant.empty() ||
-              std::find(word.variants.begin(), word.variants.end(), further.strVariant) !=
-                  word.variants.end())
-            ExpandEntry(further, word, where, *tables, diag, out);
-        }
+      if (const ParadigmGroup* further = GroupFor(paradigm, key, word.variants, true))
+        ExpandEntry(*further, word, where, *tables, diag, out);
     }
   }
 }
