@@ -9,6 +9,7 @@ namespace {
 
 constexpr std::string_view kNounFlag = "noun";
 constexpr char kOptionalMark = '?';
+constexpr char kFurtherMark = '+';
 constexpr char kVariantMark = '/';
 constexpr char kPrefixPlace = '*';  // in keys: the prefix a @words line names
 constexpr char kKeyOpen = '[';
@@ -63,14 +64,25 @@ bool ParseParadigmGroup(const SourceLine& line, bool noun, CDiagnostics& diag,
   }
   group->where = line.where;
   group->strKey = f[0].substr(1, close - 1);
-  if (!group->strKey.empty() && group->strKey.back() == kOptionalMark) {
-    group->bOptional = true;
-    group->strKey.pop_back();
+  for (bool marked = true; marked && !group->strKey.empty();) {
+    marked = false;
+    if (group->strKey.back() == kOptionalMark && !group->bOptional) {
+      group->bOptional = marked = true;
+      group->strKey.pop_back();
+    } else if (group->strKey.back() == kFurtherMark && !group->bFurther) {
+      group->bFurther = marked = true;
+      group->strKey.pop_back();
+    }
   }
   std::size_t slash = group->strKey.find(kVariantMark);
   if (slash != std::string::npos) {
     group->strVariant = group->strKey.substr(slash + 1);
     group->strKey.erase(slash);
+    // "[*_n+/long]": a further line of a variant
+    if (!group->strKey.empty() && group->strKey.back() == kFurtherMark && !group->bFurther) {
+      group->bFurther = true;
+      group->strKey.pop_back();
+    }
   }
   std::string cp949;
   bool ok = CheckLexiconKey(diag, line.where, group->strKey, &cp949);
@@ -130,10 +142,10 @@ std::string VariantList(const Paradigm& paradigm) {
 }
 
 const ParadigmGroup* GroupFor(const Paradigm& paradigm, const std::string& key,
-                              const std::vector<std::string>& variants) {
+                              const std::vector<std::string>& variants, bool further) {
   const ParadigmGroup* plain = nullptr;
   for (const ParadigmGroup& group : paradigm.groups) {
-    if (group.strKey != key) continue;
+    if (group.strKey != key || group.bFurther != further) continue;
     if (group.strVariant.empty())
       plain = &group;
     else if (std::find(variants.begin(), variants.end(), group.strVariant) != variants.end())

@@ -14,6 +14,7 @@ struct ParadigmGroup {
   std::string strKey;
   std::string strVariant;  // "[*_r/favor]": the line words with the option "favor" take
   bool bOptional = false;  // words that lack one of the group's forms are left out silently
+  bool bFurther = false;   // "[*_n+]": a second form of each word in the group of the same key
   SourceLocation where;
   ParadigmTemplate phrase, translation, note;
   bool bHasNote = false;       // without a note template the word's own note is the note
@@ -35,7 +36,9 @@ std::vector<std::string> BlankSeparatedWords(const std::string& text);
 bool ParadigmName(const SourceLine& line, std::string* name, bool* noun, CDiagnostics& diag);
 
 // Reads one paradigm line, "[key] phrase | translation", optionally followed by "| note"
-// and "| shorter note"; the key may end in "?" (optional) or "/VARIANT".
+// and "| shorter note"; the key may end in "?" (optional), "+" (a further line of the key,
+// whose form each word adds to the group beside the one of the key's own line) or
+// "/VARIANT".
 bool ParseParadigmGroup(const SourceLine& line, bool noun, CDiagnostics& diag,
                         ParadigmGroup* group);
 
@@ -51,6 +54,8 @@ std::string VariantList(const Paradigm& paradigm);
 
 // The line of the paradigm that makes the entry under `key` of a word that asks for
 // `variants`: such a variant's line, else the plain line; none when the key has only
-// variant lines the word does not ask for.
+// variant lines the word does not ask for. With `further`, the same among the key's
+// further ("+") lines, which make a second entry.
 const ParadigmGroup* GroupFor(const Paradigm& paradigm, const std::string& key,
-                              const std::vector<std::string>& variants);
+                              const std::vector<std::string>& variants,
+                              bool further = false);

@@ -75,7 +75,8 @@ std::map<std::string, Paradigm> CollectParadigms(const std::vector<SourceLine>& 
       if (ParseParadigmGroup(lines[k], paradigm.bNoun, diag, &group)) {
         bool seen = std::any_of(
             paradigm.groups.begin(), paradigm.groups.end(), [&](const ParadigmGroup& g) {
-              return g.strKey == group.strKey && g.strVariant == group.strVariant;
+              return g.strKey == group.strKey && g.strVariant == group.strVariant &&
+                     g.bFurther == group.bFurther;
             });
         if (seen)
           diag.Error(group.where, "the key [" + group.strKey +
@@ -195,9 +196,12 @@ void ExpandWords(const std::vector<SourceLine>& lines, std::size_t open, std::si
     header.bHeader = true;
     header.strHeaderKey = key;
     out->push_back(header);
-    for (const auto& [word, where] : words)
+    for (const auto& [word, where] : words) {
       if (const ParadigmGroup* group = GroupFor(paradigm, key, word.variants))
         ExpandEntry(*group, word, where, *tables, diag, out);
+      if (const ParadigmGroup* further = GroupFor(paradigm, key, word.variants, true))
+        ExpandEntry(*further, word, where, *tables, diag, out);
+    }
   }
 }
 

@@ -71,6 +71,36 @@ TEST(DexcParadigms, KoreanWordsMakeEveryGroupOfTheirParadigm) {
                                  "vt_r\t보세요.\twatch\t보다: Please watch"));
 }
 
+// A line whose key ends in "+" gives each word a second entry in that key's group: two
+// negatives said alike go in one group, and "?" still leaves out a word that lacks the
+// form. A further line alone needs no plain line of its key, and never counts as one; a
+// further line of a variant ("+/short") stands in for the plain further line.
+TEST(DexcParadigms, AFurtherLineAddsASecondFormToItsGroup) {
+  ScratchDir dir;
+  WriteGrammar("src/grammar");
+  WriteSource("src/main/00-paradigms.txt",
+              "@paradigm verb\n"
+              "[*_n]   {ko.negative}.      | {en} | {ko}: don't {en}\n"
+              "[*_n+?] {ko.long negative}. | {en} | {ko}: -지 않아요, don't {en}\n"
+              "[*_n+/short] {ko.negative}. | #S{en}\n"
+              "[*_r+?] {ko.please}.        | {en}\n"
+              "@end\n");
+  WriteSource("src/main/10-verbs.txt",
+              "@words verb vt\n"
+              "먹다 | eat\n"
+              "보다 | watch | except vt_n\n"
+              "자다 | sleep | short only vt_n\n"
+              "@end\n");
+  std::string err;
+  ASSERT_EQ(Dexc({"build", "src", "out"}, nullptr, &err), 0) << err;
+  EXPECT_THAT(DumpLines("out/main.dex"),
+              ElementsAre("vt_n\t먹지 않아요.\teat\t먹다: -지 않아요, don't eat",
+                          "vt_n\t안 먹어요.\teat\t먹다: don't eat",
+                          "vt_n\t안 자요.\tsleep\t자다: don't sleep",
+                          "vt_n\t안 자요.\t#Ssleep\t",
+                          "vt_r\t드세요.\teat\t", "vt_r\t보세요.\twatch\t"));
+}
+
 // 먹다 and 마시다 share the honorific 드시다: {honorific of} names the plain word so the
 // two lines stay apart, and leaves regular honorifics and tagged words alone.
 TEST(DexcParadigms, WordsSharingASuppletiveHonorificStayApart) {
