@@ -299,10 +299,16 @@ void CDirectionLint::CheckList(const ListGroups& groups) {
                    ListName() + " offers " + std::to_string(runs) + " lexicon runs, the most the program merges (" +
                        std::to_string(kMaxLexiconRuns) + "): any further key is dropped without notice",
                    Steps());
-  if (offered > kMaxListLines || groups.nLines > kMaxListLines)
+  const long lines = std::max<long>(offered, groups.nLines);
+  if (lines > kMaxListLines)
     m_findings.Add(LintCheck::ListSize, m_bKoreanSource,
                    ListName() + " offers " + std::to_string(offered) + " lines; the program shows only the first " +
                        std::to_string(kMaxListLines),
+                   Steps());
+  else if (lines > m_options.nMaxBrowsableLines)
+    m_findings.Add(LintCheck::ListSize, m_bKoreanSource,
+                   ListName() + " offers " + std::to_string(lines) + " lines, more than a learner can browse (" +
+                       std::to_string(m_options.nMaxBrowsableLines) + ")",
                    Steps());
   if (groups.nLines > 0 && m_pDlg->m_candidates.m_nCandCodes + 1 >= kMaxTableEntries)
     m_findings.Add(LintCheck::ListSize, m_bKoreanSource,

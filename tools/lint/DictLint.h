@@ -27,8 +27,9 @@
 // lexicon translation in a list that holds "@"; a list that reaches a capacity of the
 // candidate list (100 lexicon runs: the program drops further keys without notice, so
 // a list at 100 may have lost some; 8000 lines, counted from the runs offered; 200
-// free-slot lines); a message box the program shows. A dead end (an unfinished
-// sentence whose list is empty) is reported as a warning.
+// free-slot lines), or that is longer than a learner can browse (3,000 lines); a
+// message box the program shows. A dead end (an unfinished sentence whose list is
+// empty) is reported as a warning.
 #pragma once
 #include <ostream>
 #include <string>
@@ -42,6 +43,7 @@ struct LintOptions {
   bool bKoreanSource = true;      // check Korean to English
   bool bEnglishSource = true;     // check English to Korean
   bool bThorough = false;         // explore every line of every state (slow)
+  int nMaxBrowsableLines = 3000;  // the longest list a learner can still browse
 };
 
 enum class LintCheck {

@@ -192,6 +192,26 @@ TEST(DictLint, ListPastTheLineCapacityFails) {
   EXPECT_EQ(sizes[0].strMessage, "the first list offers 8002 lines; the program shows only the first 8000");
 }
 
+TEST(DictLint, ListLongerThanALearnerCanBrowseFails) {
+  // One key group of `entries` lines after the first step; the list is the whole group.
+  for (int entries : {3000, 3001}) {
+    ScratchDir dir;
+    std::string lexicon = "[a]\n";
+    for (int e = 0; e < entries; ++e) lexicon += "a" + std::to_string(e) + " | x\n";
+    LintOptions options = FewWalks();
+    options.bEnglishSource = false;
+    options.nWalks = 2;
+    LintResult result = Lint({{"main.txt", lexicon}, {"gu.txt", "a | @0@ | zA\n"}, {"change.txt", "zA | @0@.\n"}}, options);
+    const std::vector<LintFinding> sizes = result.Of(LintCheck::ListSize);
+    if (entries <= 3000) {
+      EXPECT_THAT(sizes, IsEmpty()) << Messages(result);
+    } else {
+      ASSERT_EQ(sizes.size(), 1u) << Messages(result);
+      EXPECT_EQ(sizes[0].strMessage, "the first list offers 3001 lines, more than a learner can browse (3000)");
+    }
+  }
+}
+
 TEST(DictLint, DeadEndIsAWarning) {
   // "b" has no lexicon group: after "a" the list is empty and the sentence unfinished.
   ScratchDir dir;
