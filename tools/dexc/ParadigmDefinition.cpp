@@ -64,25 +64,26 @@ bool ParseParadigmGroup(const SourceLine& line, bool noun, CDiagnostics& diag,
   }
   group->where = line.where;
   group->strKey = f[0].substr(1, close - 1);
-  for (bool marked = true; marked && !group->strKey.empty();) {
-    marked = false;
-    if (group->strKey.back() == kOptionalMark && !group->bOptional) {
-      group->bOptional = marked = true;
-      group->strKey.pop_back();
-    } else if (group->strKey.back() == kFurtherMark && !group->bFurther) {
-      group->bFurther = marked = true;
-      group->strKey.pop_back();
+  // The marks "?" and "+" stand at the end of the key, before or after a "/VARIANT"
+  // ("[*_n+?]", "[*_n+/long]"), each at most once.
+  auto takeMarks = [&](std::string& key) {
+    for (bool marked = true; marked && !key.empty();) {
+      bool* flag = key.back() == kOptionalMark ? &group->bOptional
+                   : key.back() == kFurtherMark ? &group->bFurther
+                                                 : nullptr;
+      marked = flag && !*flag;
+      if (marked) {
+        *flag = true;
+        key.pop_back();
+      }
     }
-  }
+  };
+  takeMarks(group->strKey);
   std::size_t slash = group->strKey.find(kVariantMark);
   if (slash != std::string::npos) {
     group->strVariant = group->strKey.substr(slash + 1);
     group->strKey.erase(slash);
-    // "[*_n+/long]": a further line of a variant
-    if (!group->strKey.empty() && group->strKey.back() == kFurtherMark && !group->bFurther) {
-      group->bFurther = true;
-      group->strKey.pop_back();
-    }
+    takeMarks(group->strKey);
   }
   std::string cp949;
   bool ok = CheckLexiconKey(diag, line.where, group->strKey, &cp949);
